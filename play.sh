@@ -1,0 +1,8 @@
+#!/bin/sh
+# Installs what is missing, builds Zindle and starts it.
+set -eu
+cd "$(dirname "$0")"
+sh tools/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target zindle
+exec ./build/zindle

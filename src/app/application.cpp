@@ -1,0 +1,17 @@
+#include "app/application.h"
+
+#include "app/icon.h"
+
+namespace zindle::app {
+
+void describeApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Zindle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zindle"));
+    QApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Norvo"));
+    QApplication::setWindowIcon(zindleIcon());
+    (void)app;
+}
+
+}  // namespace zindle::app

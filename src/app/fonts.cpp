@@ -1,0 +1,63 @@
+#include "app/fonts.h"
+
+#include <QFontMetrics>
+
+#include <array>
+#include <cmath>
+
+namespace zindle::app {
+
+namespace {
+
+struct Substitute {
+    std::string_view face;
+    const char* family;
+    double ascent;   // of the named face, in ems; 0 to use the substitute's own
+};
+
+// Measured at 19 pixels, the instruction line is 614 pixels wide in
+// DejaVu Sans Bold, 529 in Inter Black, 527 in Open Sans ExtraBold, 474 in
+// Roboto Black and 449 in Lato Black. DejaVu Sans Bold overflows the start
+// hint's label; Inter Black is the widest heavy face that fits every label.
+// Liberation Sans has the metrics of Arial, close to MS Sans Serif.
+constexpr std::array<Substitute, 2> kSubstitutes{{
+    {"Arial Black", "Inter", 2254.0 / 2048.0},
+    {"MS Sans Serif", "Liberation Sans", 0.0},
+}};
+
+const Substitute* substituteFor(std::string_view face)
+{
+    for (const Substitute& s : kSubstitutes)
+        if (s.face == face)
+            return &s;
+    return nullptr;
+}
+
+}  // namespace
+
+QString familyFor(std::string_view face)
+{
+    if (const Substitute* s = substituteFor(face))
+        return QString::fromLatin1(s->family);
+    return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+QFont fontFor(const ui::LabelStyle& style)
+{
+    QFont font(familyFor(style.face));
+    // Point sizes are meant at 96 dots per inch: 8.25 pt is 11 pixels.
+    font.setPixelSize(static_cast<int>(std::lround(style.points * 96.0 / 72.0)));
+    font.setWeight(static_cast<QFont::Weight>(style.weight));
+    font.setItalic(style.italic);
+    return font;
+}
+
+int baselineFor(const ui::LabelStyle& style, const QFont& font)
+{
+    const Substitute* s = substituteFor(style.face);
+    if (s != nullptr && s->ascent > 0.0)
+        return static_cast<int>(std::lround(s->ascent * font.pixelSize()));
+    return QFontMetrics(font).ascent();
+}
+
+}  // namespace zindle::app

@@ -1,0 +1,173 @@
+#include "app/form_window.h"
+
+#include "app/icon.h"
+#include "ui/focus.h"
+#include "ui/layout.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace zindle::app {
+
+std::vector<std::int16_t> keyCodes(const QString& text)
+{
+    std::vector<std::int16_t> codes;
+    for (char32_t c : text.toUcs4()) {
+        const char32_t code = c <= 0xFFFF ? c : 0xFFFD;
+        codes.push_back(static_cast<std::int16_t>(static_cast<std::uint16_t>(code)));
+    }
+    return codes;
+}
+
+FormWindow::FormWindow()
+{
+    setObjectName(QStringLiteral("Frmzindle"));
+    setWindowTitle(QString::fromStdU16String(std::u16string(ui::kWindowCaption)));
+    setWindowIcon(zindleIcon());
+    resize(ui::pixels(ui::kClientWidth), ui::pixels(ui::kClientHeight));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(ui::kWindowBackColor));
+    pal.setColor(QPalette::WindowText, toQColor(ui::kWindowForeColor));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    build();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::build()
+{
+    for (const ui::ControlSpec& spec : ui::formLayout()) {
+        switch (spec.kind) {
+        case ui::Kind::Label: {
+            std::function<void()> onClick;
+            if (spec.name.starts_with("Lbltext"))
+                onClick = [this, row = spec.group, index = spec.index] { clickedTile(row, index); };
+            ui::attach(controls_, spec, *new LabelWidget(spec, this, std::move(onClick)));
+            break;
+        }
+        case ui::Kind::Line:
+            ui::attach(controls_, spec, *new LineWidget(spec, this));
+            break;
+        case ui::Kind::KeyBox: {
+            auto* box = new KeyBoxWidget(spec, this, [this](const QString& t) { typed(t); });
+            ui::attach(controls_, spec, *box);
+            tab_order_.push_back(box);
+            break;
+        }
+        case ui::Kind::PushButton:
+            button_ = new ButtonWidget(spec, this, [this] { clickedButton(); });
+            ui::attach(controls_, spec, *button_);
+            break;
+        case ui::Kind::Timer:
+            timer_ = std::make_unique<TimerControl>(spec, [this] { ticked(); });
+            ui::attach(controls_, spec, *timer_);
+            break;
+        }
+    }
+    controls_.beep = &beep_;
+}
+
+void FormWindow::load(ui::FormEvents& events)
+{
+    events_ = &events;
+    events_->Form_Load();
+    settleKeyboard();
+}
+
+void FormWindow::showCentred()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        QRect frame(QPoint(), size());
+        frame.moveCenter(area.center());
+        move(frame.topLeft());
+    }
+    show();
+    settleKeyboard();
+}
+
+// The key box that holds the keyboard keeps it while it is visible and
+// enabled; otherwise it passes along the tab order to the next one that is.
+void FormWindow::settleKeyboard()
+{
+    std::vector<ui::FocusCandidate> candidates;
+    int current = -1;
+    for (std::size_t i = 0; i < tab_order_.size(); ++i) {
+        candidates.push_back({!tab_order_[i]->isHidden(), tab_order_[i]->isEnabled()});
+        if (tab_order_[i] == holder_)
+            current = static_cast<int>(i);
+    }
+    const int next = ui::settleFocus(candidates, current);
+    holder_ = next < 0 ? nullptr : tab_order_[static_cast<std::size_t>(next)];
+    if (holder_ != nullptr && focusWidget() != holder_)
+        holder_->setFocus(Qt::OtherFocusReason);
+}
+
+KeyBoxWidget* FormWindow::keyboardHolder() const { return holder_; }
+
+// Each character of a key press is a key press of its own, delivered to the
+// box that holds the keyboard at that moment.
+void FormWindow::typed(const QString& text)
+{
+    for (std::int16_t code : keyCodes(text)) {
+        if (events_ == nullptr || holder_ == nullptr)
+            return;
+        ui::deliverKeyPress(*events_, holder_->slot(), code);
+        settleKeyboard();
+    }
+}
+
+void FormWindow::clickedTile(int row, int index)
+{
+    if (events_ == nullptr)
+        return;
+    ui::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
+    settleKeyboard();
+}
+
+void FormWindow::clickedButton()
+{
+    if (events_ == nullptr)
+        return;
+    events_->Cmdjatka_Click();
+    settleKeyboard();
+}
+
+void FormWindow::ticked()
+{
+    if (events_ == nullptr)
+        return;
+    events_->Tmr1_Timer();
+    settleKeyboard();
+}
+
+// Keys that arrive while no key box holds the keyboard (after a game has
+// ended) are swallowed.
+void FormWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
+LabelWidget* FormWindow::label(const QString& objectName) const
+{
+    return findChild<LabelWidget*>(objectName, Qt::FindDirectChildrenOnly);
+}
+
+LabelWidget* FormWindow::tile(int row, int index) const
+{
+    return label(QStringLiteral("Lbltext%1(%2)").arg(row).arg(index));
+}
+
+LineWidget* FormWindow::line(int index) const
+{
+    return findChild<LineWidget*>(QStringLiteral("Line1(%1)").arg(index), Qt::FindDirectChildrenOnly);
+}
+
+KeyBoxWidget* FormWindow::keyBox(int slot) const
+{
+    return findChild<KeyBoxWidget*>(QStringLiteral("Pic%1").arg(slot), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace zindle::app

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/widgets.h"
+#include "ui/form_controls.h"
+#include "ui/form_events.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace zindle::app {
+
+// The window Frmzindle: built once from the layout, it owns every control,
+// delivers their events to the game and keeps the keyboard with the key box
+// that is due.
+class FormWindow final : public QWidget {
+public:
+    FormWindow();
+    ~FormWindow() override;
+
+    const ui::FormControls& controls() const { return controls_; }
+
+    // Connects the game, runs its load event and gives the keyboard to the
+    // first key box that can take it; the window is then ready to show.
+    void load(ui::FormEvents& events);
+    void showCentred();
+
+    KeyBoxWidget* keyboardHolder() const;
+    LabelWidget* label(const QString& objectName) const;
+    LabelWidget* tile(int row, int index) const;
+    LineWidget* line(int index) const;
+    KeyBoxWidget* keyBox(int slot) const;
+    ButtonWidget* button() const { return button_; }
+    const TimerControl& timer() const { return *timer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    void typed(const QString& text);
+    void clickedTile(int row, int index);
+    void clickedButton();
+    void ticked();
+    void settleKeyboard();
+
+    ui::FormControls controls_;
+    ui::FormEvents* events_ = nullptr;
+    std::vector<KeyBoxWidget*> tab_order_;
+    ButtonWidget* button_ = nullptr;
+    std::unique_ptr<TimerControl> timer_;
+    BellBeep beep_;
+    KeyBoxWidget* holder_ = nullptr;
+};
+
+// A 16-bit character code for each character of a key press: characters of
+// the Basic Multilingual Plane keep their code (read as signed 16 bits);
+// characters beyond it come as U+FFFD, which no rule of the game treats as a
+// letter.
+std::vector<std::int16_t> keyCodes(const QString& text);
+
+}  // namespace zindle::app

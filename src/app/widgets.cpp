@@ -1,0 +1,251 @@
+#include "app/widgets.h"
+
+#include "app/fonts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace zindle::app {
+
+namespace {
+
+// Captions of disabled labels: grey, so a blocked tile reads differently
+// from a free one even to a player who cannot tell its pale colour.
+const QColor kDisabledText(0x80, 0x80, 0x80);
+const QColor kDisabledKeyBox(0x40, 0x40, 0x40);
+
+}  // namespace
+
+QColor toQColor(ui::Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+QRect pixelRect(const ui::Rect& r)
+{
+    return QRect(ui::pixels(r.left), ui::pixels(r.top), ui::pixels(r.width),
+                 ui::pixels(r.height));
+}
+
+// ---- LabelWidget ------------------------------------------------------------
+
+LabelWidget::LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick)
+    : QWidget(parent),
+      style_(ui::style(spec.style)),
+      caption_(QString::fromStdU16String(std::u16string(spec.caption))),
+      back_(toQColor(spec.backColour)),
+      text_(spec.textColour ? toQColor(*spec.textColour)
+                            : QApplication::palette().color(QPalette::Active, QPalette::ButtonText)),
+      onClick_(std::move(onClick))
+{
+    setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())) +
+                  (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
+    setGeometry(pixelRect(spec.rect));
+    setFont(fontFor(style_));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QWidget::setEnabled(spec.enabled);
+    QWidget::setVisible(spec.visible);
+}
+
+void LabelWidget::setCaption(const ui::Text& caption)
+{
+    caption_ = QString::fromStdU16String(caption);
+    update();
+}
+
+void LabelWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
+
+void LabelWidget::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    if (!enabled)
+        pressed_ = false;
+}
+
+void LabelWidget::setBackColor(ui::Colour colour)
+{
+    back_ = toQColor(colour);
+    update();
+}
+
+void LabelWidget::setFontBold(bool bold)
+{
+    QFont f = font();
+    f.setWeight(bold ? static_cast<QFont::Weight>(std::max(style_.weight, 700)) : QFont::Normal);
+    setFont(f);
+    update();
+}
+
+QRect LabelWidget::textRect() const
+{
+    return style_.border ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+void LabelWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), back_);
+    if (style_.border) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    p.setPen(isEnabled() ? text_ : kDisabledText);
+    p.drawText(textOrigin(), caption_);
+}
+
+// Captions stand at the top of the label, left-aligned or centred.
+QPoint LabelWidget::textOrigin() const
+{
+    const QRect box = textRect();
+    int x = box.left();
+    if (style_.align == ui::Align::Centre)
+        x += (box.width() - QFontMetrics(font()).horizontalAdvance(caption_)) / 2;
+    return {x, box.top() + baselineFor(style_, font())};
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click && isEnabled() && onClick_)
+        onClick_();
+}
+
+// ---- LineWidget -------------------------------------------------------------
+
+LineWidget::LineWidget(const ui::ControlSpec& spec, QWidget* parent)
+    : QWidget(parent), points_(spec.line)
+{
+    setObjectName(QStringLiteral("Line1(%1)").arg(spec.index));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(spec.backColour));
+    setPalette(pal);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    place();
+    QWidget::setVisible(spec.visible);
+}
+
+void LineWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
+
+void LineWidget::setX1(int twips)
+{
+    points_.x1 = twips;
+    place();
+}
+
+void LineWidget::setX2(int twips)
+{
+    points_.x2 = twips;
+    place();
+}
+
+// A line covers the pixels from one end point to the other, both included.
+void LineWidget::place()
+{
+    const int x1 = ui::pixels(points_.x1), x2 = ui::pixels(points_.x2);
+    const int y1 = ui::pixels(points_.y1), y2 = ui::pixels(points_.y2);
+    setGeometry(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
+}
+
+// ---- KeyBoxWidget -----------------------------------------------------------
+
+KeyBoxWidget::KeyBoxWidget(const ui::ControlSpec& spec, QWidget* parent,
+                           std::function<void(const QString&)> onText)
+    : QWidget(parent), slot_(spec.group), colour_(toQColor(ui::slotColour(spec.group))),
+      onText_(std::move(onText))
+{
+    setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+    setGeometry(pixelRect(spec.rect));
+    // The window hands the keyboard to the box that is due; the player never
+    // moves it with a click or the Tab key.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    QWidget::setEnabled(spec.enabled);
+    QWidget::setVisible(spec.visible);
+}
+
+void KeyBoxWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
+
+void KeyBoxWidget::setEnabled(bool enabled) { QWidget::setEnabled(enabled); }
+
+void KeyBoxWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), isEnabled() ? colour_ : kDisabledKeyBox);
+}
+
+void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    const QString text = event->text();
+    if (!text.isEmpty() && onText_)
+        onText_(text);
+}
+
+// Tab and Backtab are ordinary keys here: they reach the key press handler
+// and never move the keyboard to another box.
+bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
+
+// ---- ButtonWidget -----------------------------------------------------------
+
+ButtonWidget::ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick)
+    : QPushButton(QString::fromStdU16String(std::u16string(spec.caption)), parent)
+{
+    setObjectName(QStringLiteral("Cmdjatka"));
+    setGeometry(pixelRect(spec.rect));
+    setFont(fontFor(ui::style(spec.style)));
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Button, toQColor(spec.backColour));
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(pal);
+    QObject::connect(this, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+    QWidget::setEnabled(spec.enabled);
+    QWidget::setVisible(spec.visible);
+}
+
+void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }
+
+// ---- TimerControl and BellBeep ----------------------------------------------
+
+TimerControl::TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick)
+{
+    timer_.setObjectName(QStringLiteral("Tmr1"));
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(spec.interval);
+    QObject::connect(&timer_, &QTimer::timeout, [onTick = std::move(onTick)] { onTick(); });
+    if (spec.enabled)
+        timer_.start();
+}
+
+bool TimerControl::enabled() const { return timer_.isActive(); }
+
+// Enabling a running timer leaves its schedule alone.
+void TimerControl::setEnabled(bool enabled)
+{
+    if (enabled && !timer_.isActive())
+        timer_.start();
+    else if (!enabled)
+        timer_.stop();
+}
+
+void BellBeep::beep() { QApplication::beep(); }
+
+}  // namespace zindle::app

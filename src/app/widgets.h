@@ -1,0 +1,117 @@
+#pragma once
+
+// The Qt side of the control contract: one small widget class per kind of
+// control, each drawn on the window and reporting its events to the window.
+
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace zindle::app {
+
+QColor toQColor(ui::Colour colour);
+QRect pixelRect(const ui::Rect& twips);
+
+// A caption on an opaque rectangle, optionally with a single-line border.
+// A click (left button pressed and released on it) is reported only while
+// it is enabled; it never takes the keyboard.
+class LabelWidget final : public QWidget, public ui::Label {
+public:
+    LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick);
+
+    void setCaption(const ui::Text& caption) override;
+    void setVisible(bool visible) override;
+    void setEnabled(bool enabled) override;
+    void setBackColor(ui::Colour colour) override;
+    void setFontBold(bool bold) override;
+
+    QString caption() const { return caption_; }
+    QRect textRect() const;
+    QPoint textOrigin() const;   // the start of the caption's baseline
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const ui::LabelStyle& style_;
+    QString caption_;
+    QColor back_;
+    QColor text_;
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
+
+// A one-pixel line between two points; only X1 and X2 change.
+class LineWidget final : public QWidget, public ui::Line {
+public:
+    LineWidget(const ui::ControlSpec& spec, QWidget* parent);
+
+    void setVisible(bool visible) override;
+    void setX1(int twips) override;
+    void setX2(int twips) override;
+
+    const ui::LinePoints& points() const { return points_; }
+
+private:
+    void place();
+    ui::LinePoints points_;
+};
+
+// A strip that receives the key presses while it holds the keyboard. Each
+// character a key press produces goes to `onText`; keys that produce none
+// (Shift, arrows, function keys) are dropped.
+class KeyBoxWidget final : public QWidget, public ui::KeyBox {
+public:
+    KeyBoxWidget(const ui::ControlSpec& spec, QWidget* parent,
+                 std::function<void(const QString&)> onText);
+
+    void setVisible(bool visible) override;
+    void setEnabled(bool enabled) override;
+    int slot() const { return slot_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    int slot_;
+    QColor colour_;
+    std::function<void(const QString&)> onText_;
+};
+
+// The "Continue" button. It is clicked with the mouse only: it never takes
+// the keyboard, so keys hammered through the end of a game cannot press it.
+class ButtonWidget final : public QPushButton, public ui::PushButton {
+public:
+    ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick);
+    void setVisible(bool visible) override;
+};
+
+// The countdown timer: a precise timer, so that its ticks keep to the
+// interval from the moment it is enabled and do not drift.
+class TimerControl final : public ui::Timer {
+public:
+    TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick);
+    bool enabled() const override;
+    void setEnabled(bool enabled) override;
+    const QTimer& timer() const { return timer_; }
+
+private:
+    QTimer timer_;
+};
+
+// The system bell.
+class BellBeep final : public ui::Beep {
+public:
+    void beep() override;
+};
+
+}  // namespace zindle::app

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zindle::ui {
+
+// A 24-bit colour as the window's properties hold it: &HBBGGRR, blue in the
+// high byte and red in the low byte. This is the one place that knows the
+// byte order; everything else asks for red(), green() and blue().
+struct Colour {
+    std::uint32_t bgr = 0;
+
+    constexpr int red() const { return static_cast<int>(bgr & 0xFFu); }
+    constexpr int green() const { return static_cast<int>((bgr >> 8) & 0xFFu); }
+    constexpr int blue() const { return static_cast<int>((bgr >> 16) & 0xFFu); }
+
+    friend constexpr bool operator==(Colour, Colour) = default;
+};
+
+namespace colours {
+inline constexpr Colour black{0x000000};
+inline constexpr Colour white{0xFFFFFF};
+inline constexpr Colour grey{0x808080};
+inline constexpr Colour lightGrey{0xC0C0C0};
+inline constexpr Colour green{0x00FF00};
+inline constexpr Colour red{0x0000FF};
+inline constexpr Colour yellow{0x00FFFF};
+inline constexpr Colour orange{0x0080FF};
+inline constexpr Colour cyan{0xFFFF00};
+inline constexpr Colour paleYellow{0xC0FFFF};
+inline constexpr Colour paleOrange{0xC0E0FF};
+inline constexpr Colour paleCyan{0xFFFFC0};
+}  // namespace colours
+
+}  // namespace zindle::ui

@@ -1,0 +1,164 @@
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace zindle::ui;
+
+namespace {
+
+int count(Kind kind)
+{
+    int n = 0;
+    for (const ControlSpec& s : formLayout())
+        n += s.kind == kind ? 1 : 0;
+    return n;
+}
+
+const ControlSpec& spec(std::string_view name, int index = -1)
+{
+    const ControlSpec* s = findControl(name, index);
+    if (s == nullptr)
+        throw std::out_of_range(std::string(name));
+    return *s;
+}
+
+}  // namespace
+
+TEST(Colour, ReadsBlueGreenRed)
+{
+    EXPECT_EQ(colours::orange.red(), 0xFF);
+    EXPECT_EQ(colours::orange.green(), 0x80);
+    EXPECT_EQ(colours::orange.blue(), 0x00);
+    EXPECT_EQ(colours::cyan.red(), 0x00);
+    EXPECT_EQ(colours::cyan.blue(), 0xFF);
+    EXPECT_EQ(colours::paleOrange.bgr, 12640511u);
+    EXPECT_EQ(colours::paleCyan.bgr, 16777152u);
+}
+
+TEST(Layout, HoldsEveryControlOnce)
+{
+    EXPECT_EQ(formLayout().size(), 101u);
+    EXPECT_EQ(count(Kind::Label), 14 + 78);
+    EXPECT_EQ(count(Kind::Line), 4);
+    EXPECT_EQ(count(Kind::KeyBox), 3);
+    EXPECT_EQ(count(Kind::PushButton), 1);
+    EXPECT_EQ(count(Kind::Timer), 1);
+    std::set<std::pair<std::string_view, int>> names;
+    for (const ControlSpec& s : formLayout())
+        EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
+}
+
+TEST(Layout, TilesFollowTheirRule)
+{
+    const std::map<int, int> tops{{1, 5520}, {2, 5760}, {3, 6000}};
+    const std::map<int, Colour> rowColours{
+        {1, colours::yellow}, {2, colours::orange}, {3, colours::cyan}};
+    const std::map<int, int> firstTabs{{1, 9}, {2, 35}, {3, 61}};
+    for (int row = 1; row <= 3; ++row) {
+        for (int i = 0; i < kTilesPerRow; ++i) {
+            const ControlSpec& s = spec("Lbltext" + std::to_string(row), i);
+            EXPECT_EQ(s.caption, std::u16string(1, static_cast<char16_t>(u'A' + i)));
+            EXPECT_EQ(s.rect.left, 1560 + 240 * i);
+            EXPECT_EQ(s.rect.top, tops.at(row));
+            EXPECT_EQ(s.rect.width, 255);
+            EXPECT_EQ(s.rect.height, 255);
+            EXPECT_EQ(s.backColour, rowColours.at(row));
+            EXPECT_EQ(s.tab, firstTabs.at(row) + i);
+            EXPECT_EQ(s.style, StyleId::Tile);
+            EXPECT_TRUE(s.visible);
+        }
+    }
+    EXPECT_EQ(spec("Lbltext1", 0).rect.left, 1560);
+    EXPECT_EQ(spec("Lbltext3", 25).rect.left, 7560);
+}
+
+TEST(Layout, MarksTheTilesTheStartTargetsBlock)
+{
+    const std::map<int, std::u16string> disabled{
+        {1, u"FGHIJKLORTUY"}, {2, u"ACDEIJKLOQSUWXZ"}, {3, u"ACDEFGHQRSTWXYZ"}};
+    for (int row = 1; row <= 3; ++row)
+        for (int i = 0; i < kTilesPerRow; ++i) {
+            const bool blocked = disabled.at(row).find(static_cast<char16_t>(u'A' + i)) !=
+                                 std::u16string::npos;
+            EXPECT_EQ(spec("Lbltext" + std::to_string(row), i).enabled, !blocked)
+                << "row " << row << " tile " << i;
+        }
+}
+
+TEST(Layout, StartsInTheWaitingState)
+{
+    EXPECT_EQ(spec("Lblkello4").caption, u" 1");
+    EXPECT_EQ(spec("Lblkello5").caption, u" 5");
+    EXPECT_EQ(spec("Lblpisteet").caption, u" 0");
+    EXPECT_EQ(spec("Lblletter1").caption, u"S");
+    EXPECT_EQ(spec("Lblletter2").caption, u"T");
+    EXPECT_EQ(spec("Lblletter3").caption, u"I");
+    EXPECT_EQ(spec("Lblletter2").textColour, colours::orange);
+    EXPECT_TRUE(spec("Pic1").visible);
+    EXPECT_FALSE(spec("Pic2").visible);
+    EXPECT_FALSE(spec("Pic3").visible);
+    EXPECT_TRUE(spec("Pic2").enabled);
+    EXPECT_FALSE(spec("Cmdjatka").visible);
+    EXPECT_FALSE(spec("Tmr1").enabled);
+    EXPECT_EQ(spec("Tmr1").interval, 1000);
+    for (int i = 0; i < kFrameLines; ++i) {
+        EXPECT_FALSE(spec("Line1", i).visible);
+        EXPECT_EQ(spec("Line1", i).backColour, colours::white);
+    }
+}
+
+TEST(Layout, FrameClosesAroundTheFirstLetter)
+{
+    const ControlSpec& letter = spec("Lblletter1");
+    const LinePoints top = spec("Line1", 0).line, bottom = spec("Line1", 1).line;
+    const LinePoints left = spec("Line1", 2).line, right = spec("Line1", 3).line;
+    EXPECT_EQ(top.x1, letter.rect.left);
+    EXPECT_EQ(top.y1, letter.rect.top + 360);
+    EXPECT_EQ(bottom.y1, letter.rect.top + letter.rect.height + 105);
+    EXPECT_EQ(top.x2 - top.x1, 1560);
+    EXPECT_EQ(bottom.y1 - top.y1, 1440);
+    EXPECT_EQ(left.x1, left.x2);
+    EXPECT_EQ(right.x1, 3600);
+    EXPECT_GT(left.y1, left.y2) << "vertical edges run from bottom to top";
+}
+
+TEST(Layout, DrawsLabelsAndLinesInOrderBelowTheFocusableControls)
+{
+    std::vector<std::string> order;
+    for (const ControlSpec& s : formLayout())
+        if (order.empty() || order.back() != s.name)
+            order.emplace_back(s.name);
+    const std::vector<std::string> expected{
+        "Lblotsikko", "Lblohje",   "Lblletter1", "Lblletter2", "Lblletter3", "Lblpisteet",
+        "Lblohje2",   "Lblnorvo",  "Lblwritten", "Lbltext1",   "Lbltext2",   "Lbltext3",
+        "Line1",      "Lblkello5", "Lblkello4",  "Lblkello3",  "Lblkello2",  "Lblkello1",
+        "Pic1",       "Pic2",      "Pic3",       "Cmdjatka",   "Tmr1"};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(Layout, TabOrderNumbersEachControlOnce)
+{
+    std::set<int> tabs;
+    for (const ControlSpec& s : formLayout())
+        if (s.kind != Kind::Timer && s.kind != Kind::Line) {
+            EXPECT_TRUE(tabs.insert(s.tab).second) << s.name << " " << s.index;
+        }
+    EXPECT_EQ(tabs.size(), 96u);
+    EXPECT_EQ(*tabs.begin(), 0);
+    EXPECT_EQ(*tabs.rbegin(), 95);
+    EXPECT_EQ(spec("Pic1").tab, 87);
+    EXPECT_EQ(spec("Lblkello1").tab, 94);
+}
+
+TEST(Layout, ClockIsARowOfFiveEqualCells)
+{
+    for (int i = 1; i <= 5; ++i) {
+        const ControlSpec& s = spec("Lblkello" + std::to_string(i));
+        EXPECT_EQ(s.rect.left, 3480 + 480 * (i - 1));
+        EXPECT_EQ(s.rect.top, 3720);
+        EXPECT_EQ(s.style, StyleId::Digit);
+    }
+}

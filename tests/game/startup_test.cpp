@@ -1,0 +1,55 @@
+#include "game/game_fixture.h"
+
+using zindle::testing::GameTest;
+
+TEST_F(GameTest, StartUpSetsTheFormVariables)
+{
+    EXPECT_EQ(vars().letter1, 83);
+    EXPECT_EQ(vars().letter2, 84);
+    EXPECT_EQ(vars().letter3, 73);
+    EXPECT_EQ(vars().kello4, 1);
+    EXPECT_EQ(vars().kello5, 5);
+    EXPECT_EQ(vars().pisteet, 0);
+    EXPECT_TRUE(vars().keytext.empty());
+}
+
+TEST_F(GameTest, StartUpWritesClockAndScoreAsNumberCaptions)
+{
+    EXPECT_EQ(caption("Lblkello4"), u" 1");
+    EXPECT_EQ(caption("Lblkello5"), u" 5");
+    EXPECT_EQ(caption("Lblpisteet"), u" 0");
+    EXPECT_EQ(caption("Lblkello1"), u" 0");
+    EXPECT_EQ(caption("Lblkello2"), u" 0");
+    EXPECT_EQ(caption("Lblkello3"), u" :");
+    EXPECT_EQ(caption("Lblletter1"), u"S");
+    EXPECT_EQ(caption("Lblletter2"), u"T");
+    EXPECT_EQ(caption("Lblletter3"), u"I");
+}
+
+TEST_F(GameTest, StartUpLeavesTheGameWaiting)
+{
+    EXPECT_FALSE(runtime.timer().enabled());
+    EXPECT_EQ(frameSlot(), 0);
+    EXPECT_FALSE(runtime.button().visible());
+    EXPECT_TRUE(runtime.keyBox(1).visible());
+    EXPECT_FALSE(runtime.keyBox(2).visible());
+    EXPECT_FALSE(runtime.keyBox(3).visible());
+    EXPECT_TRUE(label("Lblohje2").visible());
+    EXPECT_TRUE(tilesShown());
+    EXPECT_EQ(runtime.keyboardHolder(), 1);
+    EXPECT_EQ(runtime.beeps(), 0);
+}
+
+TEST_F(GameTest, StartingTwiceGivesTheSameFirstState)
+{
+    zindle::headless::Runtime again;
+    zindle::game::Frmzindle second(again.controls());
+    again.load(second);
+    for (std::size_t i = 0; i < runtime.all().size(); ++i) {
+        const auto& a = *runtime.all()[i];
+        const auto& b = *again.all()[i];
+        EXPECT_EQ(a.visible(), b.visible()) << a.spec().name;
+        EXPECT_EQ(a.enabled(), b.enabled()) << a.spec().name;
+    }
+    EXPECT_EQ(runtime.log(), again.log());
+}

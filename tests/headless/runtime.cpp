@@ -1,0 +1,248 @@
+#include "headless/runtime.h"
+
+#include "ui/focus.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zindle::headless {
+
+namespace {
+
+std::string controlName(const ui::ControlSpec& spec)
+{
+    std::string name(spec.name);
+    if (spec.index >= 0)
+        name += "(" + std::to_string(spec.index) + ")";
+    return name;
+}
+
+std::string narrow(const ui::Text& text)
+{
+    std::string out;
+    for (char16_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+}  // namespace
+
+Control::Control(const ui::ControlSpec& spec, WriteLog& log)
+    : spec_(&spec), log_(&log), visible_(spec.visible), enabled_(spec.enabled)
+{
+}
+
+void Control::write(const std::string& property, const std::string& value)
+{
+    log_->push_back(controlName(*spec_) + "." + property + "=" + value);
+}
+
+void Control::putVisible(bool v)
+{
+    visible_ = v;
+    write("Visible", v ? "1" : "0");
+}
+
+void Control::putEnabled(bool e)
+{
+    enabled_ = e;
+    write("Enabled", e ? "1" : "0");
+}
+
+Label::Label(const ui::ControlSpec& spec, WriteLog& log)
+    : Control(spec, log),
+      caption_(spec.caption),
+      back_(spec.backColour),
+      bold_(ui::style(spec.style).weight >= 700)
+{
+}
+
+void Label::setCaption(const ui::Text& caption)
+{
+    caption_ = caption;
+    write("Caption", narrow(caption));
+}
+
+void Label::setBackColor(ui::Colour colour)
+{
+    back_ = colour;
+    write("BackColor", std::to_string(colour.bgr));
+}
+
+void Label::setFontBold(bool bold)
+{
+    bold_ = bold;
+    write("FontBold", bold ? "1" : "0");
+}
+
+Line::Line(const ui::ControlSpec& spec, WriteLog& log) : Control(spec, log), points_(spec.line) {}
+
+void Line::setX1(int twips)
+{
+    points_.x1 = twips;
+    write("X1", std::to_string(twips));
+}
+
+void Line::setX2(int twips)
+{
+    points_.x2 = twips;
+    write("X2", std::to_string(twips));
+}
+
+void Beep::beep()
+{
+    ++count_;
+    log_->push_back("Beep");
+}
+
+Runtime::Runtime()
+{
+    for (const ui::ControlSpec& spec : ui::formLayout()) {
+        switch (spec.kind) {
+        case ui::Kind::Label: {
+            auto label = std::make_unique<Label>(spec, log_);
+            ui::attach(controls_, spec, *label);
+            controls_list_.push_back(std::move(label));
+            break;
+        }
+        case ui::Kind::Line: {
+            auto line = std::make_unique<Line>(spec, log_);
+            ui::attach(controls_, spec, *line);
+            controls_list_.push_back(std::move(line));
+            break;
+        }
+        case ui::Kind::KeyBox: {
+            auto box = std::make_unique<KeyBox>(spec, log_);
+            ui::attach(controls_, spec, *box);
+            tab_order_.push_back(box.get());
+            controls_list_.push_back(std::move(box));
+            break;
+        }
+        case ui::Kind::PushButton: {
+            auto button = std::make_unique<PushButton>(spec, log_);
+            ui::attach(controls_, spec, *button);
+            button_ = button.get();
+            controls_list_.push_back(std::move(button));
+            break;
+        }
+        case ui::Kind::Timer: {
+            auto timer = std::make_unique<Timer>(spec, log_);
+            ui::attach(controls_, spec, *timer);
+            timer_ = timer.get();
+            controls_list_.push_back(std::move(timer));
+            break;
+        }
+        }
+    }
+    controls_.beep = &beep_;
+    std::sort(tab_order_.begin(), tab_order_.end(),
+              [](const KeyBox* a, const KeyBox* b) { return a->spec().tab < b->spec().tab; });
+    if (!controls_.complete())
+        throw std::logic_error("the layout leaves a control of the window unset");
+}
+
+void Runtime::load(ui::FormEvents& events)
+{
+    events_ = &events;
+    events_->Form_Load();
+    settleKeyboard();
+}
+
+void Runtime::settleKeyboard()
+{
+    std::vector<ui::FocusCandidate> candidates;
+    for (const KeyBox* box : tab_order_)
+        candidates.push_back({box->visible(), box->enabled()});
+    holder_ = ui::settleFocus(candidates, holder_);
+}
+
+bool Runtime::press(std::int16_t& code)
+{
+    if (events_ == nullptr || holder_ < 0)
+        return false;
+    ui::deliverKeyPress(*events_, tab_order_[static_cast<std::size_t>(holder_)]->spec().group, code);
+    settleKeyboard();
+    return true;
+}
+
+bool Runtime::press(char16_t character)
+{
+    auto code = static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
+    return press(code);
+}
+
+void Runtime::type(std::u16string_view characters)
+{
+    for (char16_t c : characters)
+        press(c);
+}
+
+bool Runtime::clickTile(int row, int index)
+{
+    if (events_ == nullptr || row < 1 || row > 3 || index < 0 || index >= ui::kTilesPerRow)
+        return false;
+    const Label& t = tile(row, index);
+    if (!t.visible() || !t.enabled())
+        return false;
+    ui::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
+    settleKeyboard();
+    return true;
+}
+
+bool Runtime::clickButton()
+{
+    if (events_ == nullptr || !button_->visible() || !button_->enabled())
+        return false;
+    events_->Cmdjatka_Click();
+    settleKeyboard();
+    return true;
+}
+
+bool Runtime::clickControl(std::string_view name, int index)
+{
+    if (name == "Cmdjatka")
+        return clickButton();
+    for (int row = 1; row <= 3; ++row)
+        if (name == "Lbltext" + std::to_string(row))
+            return clickTile(row, index);
+    return false;  // no other control has a click handler
+}
+
+bool Runtime::tick()
+{
+    if (events_ == nullptr || !timer_->enabled())
+        return false;
+    events_->Tmr1_Timer();
+    settleKeyboard();
+    return true;
+}
+
+const Control* Runtime::find(std::string_view name, int index) const
+{
+    for (const auto& c : controls_list_)
+        if (c->spec().name == name && c->spec().index == index)
+            return c.get();
+    throw std::out_of_range("no control " + std::string(name));
+}
+
+const Label& Runtime::label(std::string_view name, int index) const
+{
+    return dynamic_cast<const Label&>(*find(name, index));
+}
+
+const Label& Runtime::tile(int row, int index) const
+{
+    return label("Lbltext" + std::to_string(row), index);
+}
+
+const Line& Runtime::line(int index) const
+{
+    return dynamic_cast<const Line&>(*find("Line1", index));
+}
+
+const KeyBox& Runtime::keyBox(int slot) const
+{
+    return dynamic_cast<const KeyBox&>(*find("Pic" + std::to_string(slot), -1));
+}
+
+}  // namespace zindle::headless

@@ -1,0 +1,161 @@
+#pragma once
+
+// A runtime for the game without a display: it builds the window's controls
+// from the layout, keeps every property the game sets, records each write in
+// order, counts beeps and lets a test play: type keys into the box that holds
+// the keyboard, click tiles and the button, and deliver timer ticks.
+
+#include "ui/form_controls.h"
+#include "ui/form_events.h"
+#include "ui/layout.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zindle::headless {
+
+using WriteLog = std::vector<std::string>;
+
+class Control {
+public:
+    Control(const ui::ControlSpec& spec, WriteLog& log);
+    virtual ~Control() = default;
+    const ui::ControlSpec& spec() const { return *spec_; }
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+
+protected:
+    void write(const std::string& property, const std::string& value);
+    void putVisible(bool v);
+    void putEnabled(bool e);
+
+private:
+    const ui::ControlSpec* spec_;
+    WriteLog* log_;
+    bool visible_;
+    bool enabled_;
+};
+
+class Label final : public Control, public ui::Label {
+public:
+    Label(const ui::ControlSpec& spec, WriteLog& log);
+    void setCaption(const ui::Text& caption) override;
+    void setVisible(bool v) override { putVisible(v); }
+    void setEnabled(bool e) override { putEnabled(e); }
+    void setBackColor(ui::Colour colour) override;
+    void setFontBold(bool bold) override;
+
+    const ui::Text& caption() const { return caption_; }
+    ui::Colour backColor() const { return back_; }
+    bool fontBold() const { return bold_; }
+
+private:
+    ui::Text caption_;
+    ui::Colour back_;
+    bool bold_;
+};
+
+class Line final : public Control, public ui::Line {
+public:
+    Line(const ui::ControlSpec& spec, WriteLog& log);
+    void setVisible(bool v) override { putVisible(v); }
+    void setX1(int twips) override;
+    void setX2(int twips) override;
+    const ui::LinePoints& points() const { return points_; }
+
+private:
+    ui::LinePoints points_;
+};
+
+class KeyBox final : public Control, public ui::KeyBox {
+public:
+    using Control::Control;
+    void setVisible(bool v) override { putVisible(v); }
+    void setEnabled(bool e) override { putEnabled(e); }
+};
+
+class PushButton final : public Control, public ui::PushButton {
+public:
+    using Control::Control;
+    void setVisible(bool v) override { putVisible(v); }
+};
+
+class Timer final : public Control, public ui::Timer {
+public:
+    using Control::Control;
+    bool enabled() const override { return Control::enabled(); }
+    void setEnabled(bool e) override { putEnabled(e); }
+};
+
+class Beep final : public ui::Beep {
+public:
+    explicit Beep(WriteLog& log) : log_(&log) {}
+    void beep() override;
+    int count() const { return count_; }
+
+private:
+    WriteLog* log_;
+    int count_ = 0;
+};
+
+class Runtime {
+public:
+    Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    const ui::FormControls& controls() const { return controls_; }
+
+    // Runs the load event, then shows the window: the keyboard goes to the
+    // first key box that can take it.
+    void load(ui::FormEvents& events);
+
+    // A key press with this character code, delivered to the key box that
+    // holds the keyboard. Returns false when no box holds it. `code` gets
+    // what the handler left in it.
+    bool press(std::int16_t& code);
+    bool press(char16_t character);
+    void type(std::u16string_view characters);
+
+    // Clicks. Each returns whether a handler ran: disabled or hidden
+    // controls and controls without a handler raise nothing.
+    bool clickTile(int row, int index);
+    bool clickButton();
+    bool clickControl(std::string_view name, int index = -1);
+
+    // A tick of Tmr1, delivered only while the timer is enabled.
+    bool tick();
+
+    // The key box (1 to 3) that holds the keyboard, 0 for none.
+    int keyboardHolder() const { return holder_ < 0 ? 0 : holder_ + 1; }
+
+    const Label& label(std::string_view name, int index = -1) const;
+    const Label& tile(int row, int index) const;
+    const Line& line(int index) const;
+    const KeyBox& keyBox(int slot) const;
+    const PushButton& button() const { return *button_; }
+    const Timer& timer() const { return *timer_; }
+    int beeps() const { return beep_.count(); }
+
+    const WriteLog& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+
+    const std::vector<std::unique_ptr<Control>>& all() const { return controls_list_; }
+
+private:
+    void settleKeyboard();
+    const Control* find(std::string_view name, int index) const;
+
+    WriteLog log_;
+    std::vector<std::unique_ptr<Control>> controls_list_;
+    std::vector<KeyBox*> tab_order_;   // key boxes in tab order
+    PushButton* button_ = nullptr;
+    Timer* timer_ = nullptr;
+    Beep beep_{log_};
+    ui::FormControls controls_;
+    ui::FormEvents* events_ = nullptr;
+    int holder_ = -1;
+};
+
+}  // namespace zindle::headless
