@@ -55,19 +55,107 @@ void Frmzindle::painikkeet3() {}
 void Frmzindle::painikkeet4() {}
 void Frmzindle::blockLetters(char, char) {}
 void Frmzindle::blockNeighbours(int, char) {}
-void Frmzindle::showPickerRows(bool) {}
+// Shows or hides the 78 tiles, tile by tile, the three rows side by side.
+void Frmzindle::showPickerRows(bool visible)
+{
+    for (std::size_t i = 0; i < ui::kTilesPerRow; ++i) {
+        c_.Lbltext1[i]->setVisible(visible);
+        c_.Lbltext2[i]->setVisible(visible);
+        c_.Lbltext3[i]->setVisible(visible);
+    }
+}
 
 // ---- keys and the hit cycle -------------------------------------------------
 
-void Frmzindle::Pic1_KeyPress(std::int16_t&) {}
-void Frmzindle::Pic2_KeyPress(std::int16_t&) {}
-void Frmzindle::Pic3_KeyPress(std::int16_t&) {}
-void Frmzindle::takeKey(std::int16_t&) {}
-void Frmzindle::tarkistus1() {}
-void Frmzindle::tarkistus2() {}
-void Frmzindle::tarkistus3() {}
-void Frmzindle::scoreAndHandOver(int, int) {}
-void Frmzindle::moveFrame(int) {}
+namespace {
+
+// The frame's X coordinates at each slot, in the order they are written:
+// Line1(0) X1, X2, Line1(1) X1, X2, Line1(2) X1, X2, Line1(3) X1, X2.
+constexpr std::array<std::array<int, 8>, 3> kFrameX{{
+    {2040, 3600, 2040, 3600, 2040, 2040, 3600, 3600},
+    {3840, 5400, 3840, 5400, 3840, 3840, 5400, 5400},
+    {5640, 7200, 5640, 7200, 5640, 5640, 7200, 7200},
+}};
+
+constexpr std::int16_t kHighestScore = 32767;
+
+}  // namespace
+
+void Frmzindle::Pic1_KeyPress(std::int16_t& KeyAscii)
+{
+    takeKey(KeyAscii);
+    tarkistus1();
+}
+
+void Frmzindle::Pic2_KeyPress(std::int16_t& KeyAscii)
+{
+    takeKey(KeyAscii);
+    tarkistus2();
+}
+
+void Frmzindle::Pic3_KeyPress(std::int16_t& KeyAscii)
+{
+    takeKey(KeyAscii);
+    tarkistus3();
+}
+
+// Upper-cases the typed character into keycode and swallows the key.
+void Frmzindle::takeKey(std::int16_t& KeyAscii)
+{
+    v_.keytext = ui::Chr(KeyAscii);
+    KeyAscii = ui::Asc(ui::UCase(v_.keytext));
+    v_.keycode = KeyAscii;
+    KeyAscii = 0;
+    v_.keytext.clear();
+}
+
+void Frmzindle::tarkistus1()
+{
+    if (!c_.Tmr1->enabled() && v_.keycode == v_.letter1) {
+        c_.Tmr1->setEnabled(true);
+        for (ui::Line* line : c_.Line1)
+            line->setVisible(true);
+    }
+    if (v_.keycode == v_.letter1) {
+        showPickerRows(false);
+        c_.Lblohje2->setVisible(false);
+        scoreAndHandOver(1, 2);
+    }
+}
+
+void Frmzindle::tarkistus2()
+{
+    if (c_.Tmr1->enabled() && v_.keycode == v_.letter2)
+        scoreAndHandOver(2, 3);
+}
+
+void Frmzindle::tarkistus3()
+{
+    if (c_.Tmr1->enabled() && v_.keycode == v_.letter3)
+        scoreAndHandOver(3, 1);
+}
+
+// One point for the hit, then the keyboard and the frame pass to slot `to`.
+// The score stops at the largest value it can hold rather than wrap round.
+void Frmzindle::scoreAndHandOver(int from, int to)
+{
+    if (v_.pisteet < kHighestScore)
+        v_.pisteet = static_cast<std::int16_t>(v_.pisteet + 1);
+    c_.Lblpisteet->setCaption(Str(v_.pisteet));
+    keyBox(from).setEnabled(false);
+    keyBox(to).setVisible(true);
+    keyBox(to).setEnabled(true);
+    moveFrame(to);
+}
+
+void Frmzindle::moveFrame(int slot)
+{
+    const auto& x = kFrameX[static_cast<std::size_t>(slot - 1)];
+    for (std::size_t i = 0; i < c_.Line1.size(); ++i) {
+        c_.Line1[i]->setX1(x[2 * i]);
+        c_.Line1[i]->setX2(x[2 * i + 1]);
+    }
+}
 
 // ---- clock, game end and restart --------------------------------------------
 

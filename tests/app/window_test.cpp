@@ -1,6 +1,5 @@
 #include "app/fonts.h"
-#include "app/form_window.h"
-#include "game/frmzindle.h"
+#include "app/window_fixture.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -13,17 +12,9 @@ using namespace zindle;
 
 namespace {
 
-// The real window with the game loaded, shown on the offscreen screen.
-class WindowTest : public ::testing::Test {
+class WindowPicture : public zindle::testing::WindowTest {
 protected:
-    WindowTest()
-    {
-        window.load(game);
-        window.showCentred();
-        window.activateWindow();
-        (void)QTest::qWaitForWindowExposed(&window);
-        image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    WindowPicture() : image(grab()) {}
 
     QColor pixel(int x, int y) const { return image.pixelColor(x, y); }
 
@@ -36,8 +27,6 @@ protected:
         return n;
     }
 
-    app::FormWindow window;
-    game::Frmzindle game{window.controls()};
     QImage image;
 };
 
@@ -46,7 +35,7 @@ const QColor kYellow(255, 255, 0), kOrange(255, 128, 0), kCyan(0, 255, 255);
 
 }  // namespace
 
-TEST_F(WindowTest, HasTheLaidOutClientSizeAndTitle)
+TEST_F(WindowPicture, HasTheLaidOutClientSizeAndTitle)
 {
     EXPECT_EQ(window.size(), QSize(620, 456));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zindle"));
@@ -54,7 +43,7 @@ TEST_F(WindowTest, HasTheLaidOutClientSizeAndTitle)
     EXPECT_EQ(window.windowIcon().availableSizes().size(), 2);
 }
 
-TEST_F(WindowTest, PlacesControlsInPixels)
+TEST_F(WindowPicture, PlacesControlsInPixels)
 {
     EXPECT_EQ(window.tile(1, 0)->geometry(), QRect(104, 368, 17, 17));
     EXPECT_EQ(window.tile(3, 25)->geometry(), QRect(504, 400, 17, 17));
@@ -66,7 +55,7 @@ TEST_F(WindowTest, PlacesControlsInPixels)
     EXPECT_EQ(window.line(3)->geometry(), QRect(240, 144, 1, 97));
 }
 
-TEST_F(WindowTest, ShowsTheStartPictureInItsColours)
+TEST_F(WindowPicture, ShowsTheStartPictureInItsColours)
 {
     EXPECT_EQ(pixel(610, 150), kBlack);
     EXPECT_EQ(pixel(5, 300), kBlack);
@@ -83,7 +72,7 @@ TEST_F(WindowTest, ShowsTheStartPictureInItsColours)
     EXPECT_EQ(pixel(104 + 1 + 16 * 1, 400 + 14), kCyan) << "B of row 3 is free";
 }
 
-TEST_F(WindowTest, GivesTheKeyboardToTheFirstKeyBox)
+TEST_F(WindowPicture, GivesTheKeyboardToTheFirstKeyBox)
 {
     EXPECT_EQ(window.keyboardHolder(), window.keyBox(1));
     EXPECT_EQ(window.focusWidget(), window.keyBox(1));
@@ -93,7 +82,7 @@ TEST_F(WindowTest, GivesTheKeyboardToTheFirstKeyBox)
     EXPECT_FALSE(window.timer().enabled());
 }
 
-TEST_F(WindowTest, UsesTheChosenFontFaces)
+TEST_F(WindowPicture, UsesTheChosenFontFaces)
 {
     for (const char* name : {"Lblotsikko", "Lblohje", "Lblletter1", "Lblnorvo"}) {
         const QFontInfo info(window.label(QString::fromLatin1(name))->font());
@@ -106,7 +95,7 @@ TEST_F(WindowTest, UsesTheChosenFontFaces)
     }
 }
 
-TEST_F(WindowTest, EveryCaptionFitsItsLabel)
+TEST_F(WindowPicture, EveryCaptionFitsItsLabel)
 {
     for (const ui::ControlSpec& spec : ui::formLayout()) {
         if (spec.kind != ui::Kind::Label)
