@@ -33,6 +33,7 @@ public:
     KeyBoxWidget* keyBox(int slot) const;
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
+    TimerControl& timer() { return *timer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -102,7 +102,7 @@ public:
     TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick);
     bool enabled() const override;
     void setEnabled(bool enabled) override;
-    const QTimer& timer() const { return timer_; }
+    QTimer& timer() { return timer_; }
 
 private:
     QTimer timer_;

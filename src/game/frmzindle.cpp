@@ -159,8 +159,49 @@ void Frmzindle::moveFrame(int slot)
 
 // ---- clock, game end and restart --------------------------------------------
 
-void Frmzindle::Tmr1_Timer() {}
-void Frmzindle::peliloppu() {}
-void Frmzindle::Cmdjatka_Click() {}
+namespace {
+constexpr int kEndBeeps = 7;
+}  // namespace
+
+void Frmzindle::Tmr1_Timer()
+{
+    v_.kello5 = static_cast<std::int16_t>(v_.kello5 - 1);
+    if (v_.kello5 == -1) {
+        v_.kello5 = 9;
+        v_.kello4 = static_cast<std::int16_t>(v_.kello4 - 1);
+    }
+    c_.Lblkello4->setCaption(Str(v_.kello4));
+    c_.Lblkello5->setCaption(Str(v_.kello5));
+    if (v_.kello4 == 0 && v_.kello5 == 0)
+        peliloppu();
+}
+
+void Frmzindle::peliloppu()
+{
+    c_.Tmr1->setEnabled(false);
+    c_.Pic1->setEnabled(false);
+    c_.Pic2->setEnabled(false);
+    c_.Pic3->setEnabled(false);
+    for (int i = 0; i < kEndBeeps; ++i)
+        c_.beep->beep();
+    c_.Cmdjatka->setVisible(true);
+}
+
+void Frmzindle::Cmdjatka_Click()
+{
+    c_.Cmdjatka->setVisible(false);
+    c_.Lblohje2->setVisible(true);
+    for (ui::Line* line : c_.Line1)
+        line->setVisible(false);
+    moveFrame(1);
+    v_.kello4 = 1;
+    v_.kello5 = 5;
+    v_.pisteet = 0;
+    c_.Lblkello4->setCaption(Str(v_.kello4));
+    c_.Lblkello5->setCaption(Str(v_.kello5));
+    c_.Lblpisteet->setCaption(Str(v_.pisteet));
+    showPickerRows(true);
+    c_.Pic1->setEnabled(true);
+}
 
 }  // namespace zindle::game

@@ -132,9 +132,11 @@ TEST_F(HitCycle, HeldKeyHitsOnlyOnce)
 TEST_F(HitCycle, SlotOneHitDuringAGameLeavesTheClockAlone)
 {
     runtime.type(u"sti");
+    runtime.tick();
     runtime.clearLog();
     runtime.type(u"s");
     EXPECT_EQ(caption("Lblpisteet"), u" 4");
+    EXPECT_EQ(clock(), u" 1| 4");
     EXPECT_TRUE(runtime.timer().enabled());
     for (const std::string& write : runtime.log())
         EXPECT_EQ(write.rfind("Tmr1.", 0), std::string::npos) << write;

@@ -1,0 +1,195 @@
+#include "game/game_fixture.h"
+
+#include <string>
+#include <vector>
+
+using zindle::testing::GameTest;
+
+class Countdown : public GameTest {
+protected:
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            runtime.tick();
+    }
+
+    // Plays a game through: the first hit, then fifteen ticks.
+    void playToTheEnd(std::u16string_view keys = u"s")
+    {
+        runtime.type(keys);
+        ticks(15);
+    }
+
+    bool ended() const
+    {
+        return !runtime.timer().enabled() && runtime.button().visible() &&
+               !runtime.keyBox(1).enabled() && !runtime.keyBox(2).enabled() &&
+               !runtime.keyBox(3).enabled();
+    }
+};
+
+TEST_F(Countdown, ClockStandsUntilTheFirstHit)
+{
+    for (int i = 0; i < 100; ++i)
+        EXPECT_FALSE(runtime.tick());
+    runtime.clickTile(1, 0);
+    runtime.type(u"tix");
+    EXPECT_EQ(clock(), u" 1| 5");
+    EXPECT_FALSE(runtime.timer().enabled());
+}
+
+TEST_F(Countdown, TicksCountDownFromFifteenToZero)
+{
+    runtime.type(u"s");
+    const std::vector<std::u16string> expected{
+        u" 1| 4", u" 1| 3", u" 1| 2", u" 1| 1", u" 1| 0", u" 0| 9", u" 0| 8", u" 0| 7",
+        u" 0| 6", u" 0| 5", u" 0| 4", u" 0| 3", u" 0| 2", u" 0| 1", u" 0| 0"};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_TRUE(runtime.tick()) << "tick " << i + 1;
+        EXPECT_EQ(clock(), expected[i]) << "after tick " << i + 1;
+        EXPECT_EQ(ended(), i + 1 == expected.size()) << "after tick " << i + 1;
+    }
+    EXPECT_FALSE(runtime.tick()) << "no tick after the end";
+    EXPECT_EQ(clock(), u" 0| 0");
+}
+
+TEST_F(Countdown, EveryTickWritesBothDigits)
+{
+    runtime.type(u"s");
+    runtime.clearLog();
+    runtime.tick();
+    const std::vector<std::string> expected{"Lblkello4.Caption= 1", "Lblkello5.Caption= 4"};
+    EXPECT_EQ(runtime.log(), expected);
+}
+
+TEST_F(Countdown, TenIsNotTheEnd)
+{
+    runtime.type(u"s");
+    ticks(5);
+    EXPECT_EQ(clock(), u" 1| 0");
+    EXPECT_TRUE(runtime.timer().enabled());
+    EXPECT_FALSE(runtime.button().visible());
+    runtime.type(u"t");
+    EXPECT_EQ(vars().pisteet, 2);
+}
+
+TEST_F(Countdown, GameEndsWithSevenBeepsThenContinue)
+{
+    runtime.type(u"s");
+    ticks(14);
+    runtime.clearLog();
+    runtime.tick();
+    const std::vector<std::string> expected{
+        "Lblkello4.Caption= 0", "Lblkello5.Caption= 0", "Tmr1.Enabled=0",
+        "Pic1.Enabled=0",       "Pic2.Enabled=0",       "Pic3.Enabled=0",
+        "Beep", "Beep", "Beep", "Beep", "Beep", "Beep", "Beep",
+        "Cmdjatka.Visible=1"};
+    EXPECT_EQ(runtime.log(), expected);
+    EXPECT_EQ(runtime.beeps(), 7);
+}
+
+TEST_F(Countdown, EndKeepsScoreFrameAndHiddenRows)
+{
+    playToTheEnd(u"stis");
+    EXPECT_EQ(caption("Lblpisteet"), u" 4");
+    EXPECT_EQ(frameSlot(), 2);
+    EXPECT_FALSE(label("Lblohje2").visible());
+    EXPECT_FALSE(runtime.tile(1, 0).visible());
+}
+
+TEST_F(Countdown, NoKeyCountsAfterTheEnd)
+{
+    playToTheEnd(u"st");
+    EXPECT_EQ(runtime.keyboardHolder(), 0) << "no key box holds the keyboard";
+    runtime.type(u"stistiSTI \r");
+    EXPECT_EQ(vars().pisteet, 2);
+    EXPECT_EQ(clock(), u" 0| 0");
+    EXPECT_TRUE(runtime.button().visible()) << "keys do not press Continue";
+}
+
+TEST_F(Countdown, ContinueRestoresTheWaitingState)
+{
+    playToTheEnd(u"sti");
+    std::vector<bool> enabledBefore;
+    for (int row = 1; row <= 3; ++row)
+        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+            enabledBefore.push_back(runtime.tile(row, i).enabled());
+    ASSERT_TRUE(runtime.clickButton());
+
+    EXPECT_EQ(clock(), u" 1| 5");
+    EXPECT_EQ(caption("Lblpisteet"), u" 0");
+    EXPECT_FALSE(runtime.button().visible());
+    EXPECT_TRUE(label("Lblohje2").visible());
+    EXPECT_TRUE(tilesShown());
+    EXPECT_EQ(frameSlot(), 0);
+    EXPECT_EQ(runtime.line(0).points().x1, 2040);
+    EXPECT_EQ(runtime.line(3).points().x2, 3600);
+    EXPECT_FALSE(runtime.timer().enabled());
+    EXPECT_TRUE(runtime.keyBox(1).enabled());
+    EXPECT_FALSE(runtime.keyBox(2).enabled());
+    EXPECT_FALSE(runtime.keyBox(3).enabled());
+    EXPECT_EQ(runtime.keyboardHolder(), 1);
+    std::size_t n = 0;
+    for (int row = 1; row <= 3; ++row)
+        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+            EXPECT_EQ(runtime.tile(row, i).enabled(), enabledBefore[n++]) << row << " " << i;
+    EXPECT_EQ(vars().letter1, 'S');
+    EXPECT_EQ(caption("Lblletter1"), u"S");
+    EXPECT_FALSE(runtime.tick()) << "the clock waits for the next hit";
+}
+
+TEST_F(Countdown, ContinueWritesInItsOrder)
+{
+    playToTheEnd();
+    runtime.clearLog();
+    runtime.clickButton();
+    const std::vector<std::string>& log = runtime.log();
+    ASSERT_EQ(log.size(), 1u + 1u + 4u + 8u + 3u + 78u + 1u);
+    EXPECT_EQ(log[0], "Cmdjatka.Visible=0");
+    EXPECT_EQ(log[1], "Lblohje2.Visible=1");
+    EXPECT_EQ(log[2], "Line1(0).Visible=0");
+    EXPECT_EQ(log[5], "Line1(3).Visible=0");
+    EXPECT_EQ(log[6], "Line1(0).X1=2040");
+    EXPECT_EQ(log[13], "Line1(3).X2=3600");
+    EXPECT_EQ(log[14], "Lblkello4.Caption= 1");
+    EXPECT_EQ(log[16], "Lblpisteet.Caption= 0");
+    EXPECT_EQ(log[17], "Lbltext1(0).Visible=1");
+    EXPECT_EQ(log[18], "Lbltext2(0).Visible=1");
+    EXPECT_EQ(log[19], "Lbltext3(0).Visible=1");
+    EXPECT_EQ(log[20], "Lbltext1(1).Visible=1");
+    EXPECT_EQ(log.back(), "Pic1.Enabled=1");
+}
+
+TEST_F(Countdown, GameEndedAtSlotThreeRestartsAtSlotOne)
+{
+    playToTheEnd(u"st");
+    ASSERT_EQ(frameSlot(), 3);
+    runtime.clickButton();
+    runtime.type(u"tis");
+    EXPECT_EQ(vars().pisteet, 1);
+    EXPECT_EQ(frameSlot(), 2);
+    EXPECT_EQ(runtime.keyboardHolder(), 2);
+}
+
+TEST_F(Countdown, GamesFollowOneAnotherEachFifteenTicks)
+{
+    for (int round = 1; round <= 5; ++round) {
+        runtime.type(u"s");
+        EXPECT_EQ(vars().pisteet, 1) << "game " << round;
+        int ticksRun = 0;
+        while (runtime.tick())
+            ++ticksRun;
+        EXPECT_EQ(ticksRun, 15) << "game " << round;
+        EXPECT_EQ(runtime.beeps(), 7 * round);
+        ASSERT_TRUE(runtime.clickButton());
+        EXPECT_EQ(vars().pisteet, 0);
+    }
+}
+
+TEST_F(Countdown, ContinueCannotBeClickedWhileHidden)
+{
+    EXPECT_FALSE(runtime.clickButton());
+    runtime.type(u"s");
+    EXPECT_FALSE(runtime.clickButton());
+    EXPECT_EQ(vars().pisteet, 1);
+}
