@@ -47,14 +47,97 @@ void Frmzindle::Lbltext1_Click(std::int16_t Index) { chooseLetter(1, Index); }
 void Frmzindle::Lbltext2_Click(std::int16_t Index) { chooseLetter(2, Index); }
 void Frmzindle::Lbltext3_Click(std::int16_t Index) { chooseLetter(3, Index); }
 
-void Frmzindle::chooseLetter(int, std::int16_t) {}
+namespace {
 
-void Frmzindle::painikkeet1() {}
-void Frmzindle::painikkeet2() {}
-void Frmzindle::painikkeet3() {}
-void Frmzindle::painikkeet4() {}
-void Frmzindle::blockLetters(char, char) {}
-void Frmzindle::blockNeighbours(int, char) {}
+struct PickerRow {
+    ui::Colour rowColour;
+    ui::Colour paleColour;
+    std::array<int, 2> otherRows;   // the rows a slot's target blocks, in order
+};
+
+// Row (and slot) 1 to 3 at index 0 to 2.
+constexpr std::array<PickerRow, 3> kPickerRows{{
+    {ui::colours::yellow, ui::colours::paleYellow, {2, 3}},
+    {ui::colours::orange, ui::colours::paleOrange, {1, 3}},
+    {ui::colours::cyan, ui::colours::paleCyan, {2, 1}},
+}};
+
+const PickerRow& pickerRow(int slot) { return kPickerRows[static_cast<std::size_t>(slot - 1)]; }
+
+std::size_t tileOf(char letter) { return static_cast<std::size_t>(letter - 'A'); }
+
+}  // namespace
+
+// A tile index outside the row changes no target; the refresh runs anyway.
+void Frmzindle::chooseLetter(int slot, std::int16_t index)
+{
+    if (index >= 0 && index < ui::kTilesPerRow) {
+        target(slot) = static_cast<std::int16_t>(65 + index);
+        ui::Label* bigLetter = slot == 1 ? c_.Lblletter1 : slot == 2 ? c_.Lblletter2 : c_.Lblletter3;
+        bigLetter->setCaption(ui::Chr(target(slot)));
+    }
+    painikkeet1();
+}
+
+// The picker refresh recomputes every tile from the three targets: reset
+// all 78 tiles to free and hidden, block each target's neighbour set in the
+// two other rows, then show them all.
+void Frmzindle::painikkeet1()
+{
+    for (std::size_t i = 0; i < ui::kTilesPerRow; ++i) {
+        for (int slot = 1; slot <= 3; ++slot)
+            row(slot)[i]->setVisible(false);
+        for (int slot = 1; slot <= 3; ++slot)
+            row(slot)[i]->setEnabled(true);
+        for (int slot = 1; slot <= 3; ++slot)
+            row(slot)[i]->setBackColor(pickerRow(slot).rowColour);
+        for (int slot = 1; slot <= 3; ++slot)
+            row(slot)[i]->setFontBold(true);
+    }
+    blockLetters('A', 'G');
+    painikkeet2();
+}
+
+void Frmzindle::painikkeet2()
+{
+    blockLetters('H', 'N');
+    painikkeet3();
+}
+
+void Frmzindle::painikkeet3()
+{
+    blockLetters('O', 'U');
+    painikkeet4();
+}
+
+void Frmzindle::painikkeet4()
+{
+    blockLetters('V', 'Z');
+    showPickerRows(true);
+}
+
+// For each letter from `first` to `last` and each slot whose target it is,
+// blocks the letter's neighbour set in the slot's two other rows.
+void Frmzindle::blockLetters(char first, char last)
+{
+    for (char letter = first; letter <= last; ++letter)
+        for (int slot = 1; slot <= 3; ++slot)
+            if (target(slot) == letter)
+                blockNeighbours(slot, letter);
+}
+
+void Frmzindle::blockNeighbours(int slot, char letter)
+{
+    for (char neighbour : neighbourSet(letter)) {
+        for (int other : pickerRow(slot).otherRows) {
+            ui::Label* tile = row(other)[tileOf(neighbour)];
+            tile->setEnabled(false);
+            tile->setBackColor(pickerRow(other).paleColour);
+            tile->setFontBold(false);
+        }
+    }
+}
+
 // Shows or hides the 78 tiles, tile by tile, the three rows side by side.
 void Frmzindle::showPickerRows(bool visible)
 {
