@@ -27,14 +27,15 @@ std::string narrow(const ui::Text& text)
 
 }  // namespace
 
-Control::Control(const ui::ControlSpec& spec, WriteLog& log)
-    : spec_(&spec), log_(&log), visible_(spec.visible), enabled_(spec.enabled)
+Control::Control(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
+    : spec_(&spec), log_(&log), recording_(&recording), visible_(spec.visible), enabled_(spec.enabled)
 {
 }
 
 void Control::write(const std::string& property, const std::string& value)
 {
-    log_->push_back(controlName(*spec_) + "." + property + "=" + value);
+    if (*recording_)
+        log_->push_back(controlName(*spec_) + "." + property + "=" + value);
 }
 
 void Control::putVisible(bool v)
@@ -49,8 +50,8 @@ void Control::putEnabled(bool e)
     write("Enabled", e ? "1" : "0");
 }
 
-Label::Label(const ui::ControlSpec& spec, WriteLog& log)
-    : Control(spec, log),
+Label::Label(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
+    : Control(spec, log, recording),
       caption_(spec.caption),
       back_(spec.backColour),
       bold_(ui::style(spec.style).weight >= 700)
@@ -75,7 +76,10 @@ void Label::setFontBold(bool bold)
     write("FontBold", bold ? "1" : "0");
 }
 
-Line::Line(const ui::ControlSpec& spec, WriteLog& log) : Control(spec, log), points_(spec.line) {}
+Line::Line(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
+    : Control(spec, log, recording), points_(spec.line)
+{
+}
 
 void Line::setX1(int twips)
 {
@@ -100,33 +104,33 @@ Runtime::Runtime()
     for (const ui::ControlSpec& spec : ui::formLayout()) {
         switch (spec.kind) {
         case ui::Kind::Label: {
-            auto label = std::make_unique<Label>(spec, log_);
+            auto label = std::make_unique<Label>(spec, log_, recording_);
             ui::attach(controls_, spec, *label);
             controls_list_.push_back(std::move(label));
             break;
         }
         case ui::Kind::Line: {
-            auto line = std::make_unique<Line>(spec, log_);
+            auto line = std::make_unique<Line>(spec, log_, recording_);
             ui::attach(controls_, spec, *line);
             controls_list_.push_back(std::move(line));
             break;
         }
         case ui::Kind::KeyBox: {
-            auto box = std::make_unique<KeyBox>(spec, log_);
+            auto box = std::make_unique<KeyBox>(spec, log_, recording_);
             ui::attach(controls_, spec, *box);
             tab_order_.push_back(box.get());
             controls_list_.push_back(std::move(box));
             break;
         }
         case ui::Kind::PushButton: {
-            auto button = std::make_unique<PushButton>(spec, log_);
+            auto button = std::make_unique<PushButton>(spec, log_, recording_);
             ui::attach(controls_, spec, *button);
             button_ = button.get();
             controls_list_.push_back(std::move(button));
             break;
         }
         case ui::Kind::Timer: {
-            auto timer = std::make_unique<Timer>(spec, log_);
+            auto timer = std::make_unique<Timer>(spec, log_, recording_);
             ui::attach(controls_, spec, *timer);
             timer_ = timer.get();
             controls_list_.push_back(std::move(timer));

@@ -19,7 +19,7 @@ using WriteLog = std::vector<std::string>;
 
 class Control {
 public:
-    Control(const ui::ControlSpec& spec, WriteLog& log);
+    Control(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
     virtual ~Control() = default;
     const ui::ControlSpec& spec() const { return *spec_; }
     bool visible() const { return visible_; }
@@ -33,13 +33,14 @@ protected:
 private:
     const ui::ControlSpec* spec_;
     WriteLog* log_;
+    const bool* recording_;
     bool visible_;
     bool enabled_;
 };
 
 class Label final : public Control, public ui::Label {
 public:
-    Label(const ui::ControlSpec& spec, WriteLog& log);
+    Label(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
     void setCaption(const ui::Text& caption) override;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
@@ -58,7 +59,7 @@ private:
 
 class Line final : public Control, public ui::Line {
 public:
-    Line(const ui::ControlSpec& spec, WriteLog& log);
+    Line(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
     void setVisible(bool v) override { putVisible(v); }
     void setX1(int twips) override;
     void setX2(int twips) override;
@@ -140,6 +141,8 @@ public:
 
     const WriteLog& log() const { return log_; }
     void clearLog() { log_.clear(); }
+    // Long runs turn the record of writes off.
+    void recordWrites(bool on) { recording_ = on; }
 
     const std::vector<std::unique_ptr<Control>>& all() const { return controls_list_; }
 
@@ -148,6 +151,7 @@ private:
     const Control* find(std::string_view name, int index) const;
 
     WriteLog log_;
+    bool recording_ = true;
     std::vector<std::unique_ptr<Control>> controls_list_;
     std::vector<KeyBox*> tab_order_;   // key boxes in tab order
     PushButton* button_ = nullptr;
