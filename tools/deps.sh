@@ -5,7 +5,7 @@
 set -eu
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-inter fonts-liberation2"
-test_packages="googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick"
+test_packages="googletest libgtest-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick"
 
 wanted="$build_packages"
 if [ "${1:-}" = "test" ]; then

@@ -205,23 +205,42 @@ bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
 // ---- ButtonWidget -----------------------------------------------------------
 
 ButtonWidget::ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick)
-    : QPushButton(QString::fromStdU16String(std::u16string(spec.caption)), parent)
+    : QPushButton(QString::fromStdU16String(std::u16string(spec.caption)), parent),
+      face_(toQColor(spec.backColour))
 {
     setObjectName(QStringLiteral("Cmdjatka"));
     setGeometry(pixelRect(spec.rect));
     setFont(fontFor(ui::style(spec.style)));
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Button, toQColor(spec.backColour));
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(pal);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     QObject::connect(this, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
     QWidget::setEnabled(spec.enabled);
     QWidget::setVisible(spec.visible);
 }
 
 void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }
+
+// A flat face in its own colour with a raised edge, sunken while pressed.
+void ButtonWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, face_);
+    const bool down = isDown();
+    const QColor light = down ? QColor(0x80, 0x80, 0x80) : Qt::white;
+    const QColor dark = down ? Qt::white : QColor(0x80, 0x80, 0x80);
+    p.setPen(Qt::black);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(light);
+    p.drawLine(1, 1, r.width() - 3, 1);
+    p.drawLine(1, 1, 1, r.height() - 3);
+    p.setPen(dark);
+    p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
+    p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
+    p.setPen(Qt::black);
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+}
 
 // ---- TimerControl and BellBeep ----------------------------------------------
 

@@ -93,6 +93,12 @@ class ButtonWidget final : public QPushButton, public ui::PushButton {
 public:
     ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_;
 };
 
 // The countdown timer: a precise timer, so that its ticks keep to the

@@ -1,0 +1,262 @@
+// The real program under a real X server, played as a player does: X key
+// events from xdotool to the focused window, real mouse clicks, pixels read
+// back from the screen and bells heard through XKB.
+
+#include "e2e/x_session.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <string>
+
+using namespace zindle::e2e;
+using namespace std::chrono_literals;
+
+namespace {
+
+XServer* server = nullptr;
+
+class ServerEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { server = new XServer(); }
+    void TearDown() override
+    {
+        delete server;
+        server = nullptr;
+    }
+};
+
+// Colours as the screen shows them, 0xRRGGBB.
+constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kGreen = 0x00FF00;
+constexpr std::uint32_t kYellow = 0xFFFF00, kOrange = 0xFF8000, kCyan = 0x00FFFF;
+constexpr std::uint32_t kPaleYellow = 0xFFFFC0, kPaleOrange = 0xFFE0C0, kPaleCyan = 0xC0FFFF;
+constexpr std::uint32_t kButtonFace = 0xC0C0C0;
+
+// Places in the window, in pixels.
+constexpr int kFrameTop = 144;
+constexpr int frameLeft(int slot) { return 136 + 120 * (slot - 1); }
+constexpr int tileX(char letter) { return 104 + 16 * (letter - 'A'); }
+constexpr int tileY(int row) { return 368 + 16 * (row - 1); }
+struct Box { int x, y, w, h; };
+constexpr Box kScore{264, 296, 89, 25};
+constexpr Box kButton{256, 424, 105, 25};
+constexpr Box kHint{24, 336, 577, 33};
+constexpr Box bigLetter(int slot) { return {136 + 120 * (slot - 1), 120, 105, 113}; }
+constexpr Box kRightOfKeyBoxes{130, 0, 490, 456};
+
+class Zindle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(server, nullptr);
+        x.emplace(server->display());
+        program.emplace(std::vector<std::string>{ZINDLE_EXECUTABLE},
+                        std::vector<std::string>{"DISPLAY=" + server->display(),
+                                                 "QT_QPA_PLATFORM=xcb"});
+        window = x->waitForWindow("Zindle", 15s);
+        ASSERT_NE(window, 0u) << "no window named Zindle appeared within 15 s";
+        ASSERT_TRUE(x->waitFor(window, [](const Image& i) {
+            return i.width == 620 && i.count(48, 0, 529, 89, kGreen) > 500;
+        })) << "the window was not painted within 5 s";
+        xdotool(server->display(), {"windowfocus", "--sync", std::to_string(window)});
+    }
+
+    void TearDown() override
+    {
+        program.reset();
+        x.reset();
+    }
+
+    Image screen() { return x->grab(window); }
+    void type(const std::string& text, int delayMs = 12)
+    {
+        xdotool(server->display(), {"type", "--delay", std::to_string(delayMs), text});
+    }
+    void key(const std::string& name) { xdotool(server->display(), {"key", name}); }
+    void click(int px, int py)
+    {
+        const auto g = x->geometry(window);
+        xdotool(server->display(), {"mousemove", "--sync", std::to_string(g.x + px),
+                                    std::to_string(g.y + py), "click", "1"});
+    }
+    void clickTile(int row, char letter) { click(tileX(letter) + 8, tileY(row) + 8); }
+
+    // The slot whose letter the white frame marks, 0 for none.
+    static int frameAt(const Image& i)
+    {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (i.count(frameLeft(slot), kFrameTop, 105, 1, kWhite) == 105)
+                return slot;
+        return 0;
+    }
+    bool waitForFrame(int slot)
+    {
+        return x->waitFor(window, [slot](const Image& i) { return frameAt(i) == slot; });
+    }
+    static Image part(const Image& i, Box b) { return i.crop(b.x, b.y, b.w, b.h); }
+    static int count(const Image& i, Box b, std::uint32_t rgb) { return i.count(b.x, b.y, b.w, b.h, rgb); }
+    static bool rowsShown(const Image& i)
+    {
+        return i.at(tileX('B') + 2, tileY(1) + 14) == kYellow;
+    }
+
+    // Waits for the end of a game: seven bells and "Continue".
+    void waitForTheEnd(std::chrono::seconds limit = 25s)
+    {
+        const auto end = Clock::now() + limit;
+        while (x->bells() < 7 && Clock::now() < end)
+            std::this_thread::sleep_for(20ms);
+        ASSERT_EQ(x->bells(), 7) << "the game did not end with seven bells";
+        ASSERT_TRUE(x->waitFor(window, [](const Image& i) { return count(i, kButton, kButtonFace) > 500; }))
+            << "Continue did not appear";
+    }
+
+    std::optional<XClient> x;
+    std::optional<Process> program;
+    Window window = 0;
+};
+
+}  // namespace
+
+TEST_F(Zindle, OpensCentredWithItsTitleSizeAndIcon)
+{
+    EXPECT_EQ(x->windowName(window), "Zindle");
+    const auto g = x->geometry(window);
+    EXPECT_EQ(g.width, 620);
+    EXPECT_EQ(g.height, 456);
+    EXPECT_EQ(g.x, (1024 - 620) / 2);
+    EXPECT_EQ(g.y, (768 - 456) / 2);
+    const auto icons = x->iconSizes(window);
+    EXPECT_NE(std::find(icons.begin(), icons.end(), std::make_pair(32, 32)), icons.end());
+    EXPECT_NE(std::find(icons.begin(), icons.end(), std::make_pair(16, 16)), icons.end());
+}
+
+TEST_F(Zindle, ShowsTheStartPicture)
+{
+    const Image i = screen();
+    EXPECT_EQ(i.at(610, 150), kBlack);
+    EXPECT_EQ(i.at(5, 300), kBlack);
+    EXPECT_GT(count(i, bigLetter(1), kYellow), 500);
+    EXPECT_GT(count(i, bigLetter(2), kOrange), 500);
+    EXPECT_GT(count(i, bigLetter(3), kCyan), 300);
+    EXPECT_GT(count(i, kHint, kYellow), 300);
+    EXPECT_EQ(i.at(tileX('A') + 2, tileY(1) + 14), kYellow);
+    EXPECT_EQ(i.at(tileX('B') + 2, tileY(2) + 14), kOrange);
+    EXPECT_EQ(i.at(tileX('B') + 2, tileY(3) + 14), kCyan);
+    EXPECT_EQ(i.at(tileX('T') + 2, tileY(1) + 14), kPaleYellow);
+    EXPECT_EQ(i.at(tileX('S') + 2, tileY(2) + 14), kPaleOrange);
+    EXPECT_EQ(i.at(tileX('Z') + 2, tileY(3) + 14), kPaleCyan);
+    EXPECT_EQ(i.count(0, 0, 620, 456, kWhite), 0) << "no white frame";
+    EXPECT_EQ(count(i, kButton, kButtonFace), 0) << "no Continue";
+}
+
+TEST_F(Zindle, ClickingTilesChoosesFreeLettersOnly)
+{
+    const Image start = screen();
+    clickTile(1, 'T');   // blocked by T itself
+    clickTile(3, 'S');   // blocked by S
+    EXPECT_EQ(screen(), start) << "a blocked tile changes nothing";
+
+    clickTile(1, 'B');
+    ASSERT_TRUE(x->waitFor(window, [&](const Image& i) { return part(i, bigLetter(1)) != part(start, bigLetter(1)); }));
+    const Image chosen = screen();
+    EXPECT_EQ(chosen.at(tileX('G') + 2, tileY(2) + 14), kPaleOrange) << "B blocks G";
+    EXPECT_EQ(chosen.at(tileX('S') + 2, tileY(2) + 14), kOrange) << "S no longer blocks";
+    EXPECT_GT(count(chosen, bigLetter(1), kYellow), 500);
+    type("xsb");
+    ASSERT_TRUE(waitForFrame(2)) << "B is the letter to hit now";
+}
+
+TEST_F(Zindle, KeysStartTheGameAndWalkTheFrame)
+{
+    const Image start = screen();
+    type("xq1 ");
+    key("Return");
+    key("Tab");
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(screen(), start) << "wrong keys change nothing";
+
+    type("s");
+    ASSERT_TRUE(waitForFrame(2)) << "the first hit shows the frame at slot 2";
+    const Image running = screen();
+    EXPECT_FALSE(rowsShown(running));
+    EXPECT_EQ(count(running, kHint, kYellow), 0) << "the start hint is hidden";
+    type("t");
+    EXPECT_TRUE(waitForFrame(3));
+    type("i");
+    EXPECT_TRUE(waitForFrame(1));
+    type("S");
+    EXPECT_TRUE(waitForFrame(2)) << "caps do not matter";
+}
+
+// A fast burst of keys and a slow game with the same number of hits must
+// show the same score label.
+TEST_F(Zindle, ScoreCountsEveryCorrectKeyOfAFastBurst)
+{
+    std::mt19937 random(8122026);
+    const std::string pool = "stiSTIxqz";
+    const std::string targets = "STI";
+    std::string burst;
+    int due = 0, hits = 0;
+    while (burst.size() < 400) {
+        const char c = pool[random() % pool.size()];
+        const int times = random() % 4 == 0 ? 2 : 1;
+        for (int t = 0; t < times; ++t) {
+            burst += c;
+            if (std::toupper(c) == targets[static_cast<std::size_t>(due)]) {
+                ++hits;
+                due = (due + 1) % 3;
+            }
+        }
+    }
+    type(burst, 0);
+    std::this_thread::sleep_for(300ms);
+    const Image fast = part(screen(), kScore);
+    ASSERT_NO_FATAL_FAILURE(waitForTheEnd());
+    EXPECT_EQ(part(screen(), kScore), fast) << "the score stands after the end";
+
+    click(kButton.x + 50, kButton.y + 12);
+    ASSERT_TRUE(x->waitFor(window, [](const Image& i) { return rowsShown(i); }));
+    std::string slow;
+    for (int n = 0; n < hits; ++n)
+        slow += "sti"[n % 3];
+    type(slow, 20);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(part(screen(), kScore), fast) << hits << " hits typed slowly read differently";
+}
+
+TEST_F(Zindle, GameEndsWithSevenBellsAndContinueStartsAnother)
+{
+    const Image start = screen();
+    const auto firstHit = Clock::now();
+    type("s");
+    ASSERT_NO_FATAL_FAILURE(waitForTheEnd());
+    const auto last = x->bellTimes().back();
+    const double seconds = std::chrono::duration<double>(last - firstHit).count();
+    EXPECT_GT(seconds, 14.5);
+    EXPECT_LT(seconds, 16.5);
+    EXPECT_EQ(frameAt(screen()), 2);
+
+    const Image ended = screen();
+    type("tistis");
+    key("space");
+    key("Return");
+    std::this_thread::sleep_for(150ms);
+    EXPECT_EQ(screen(), ended) << "keys after the end change nothing";
+
+    click(kButton.x + 50, kButton.y + 12);
+    ASSERT_TRUE(x->waitFor(window, [&](const Image& i) {
+        return part(i, kRightOfKeyBoxes) == part(start, kRightOfKeyBoxes);
+    })) << "Continue brings back the start picture";
+    type("s");
+    EXPECT_TRUE(waitForFrame(2)) << "the next first letter starts a second game";
+    EXPECT_EQ(x->bells(), 7);
+}
+
+int main(int argc, char* argv[])
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new ServerEnvironment);
+    return RUN_ALL_TESTS();
+}
