@@ -29,16 +29,22 @@ ui::KeyBox& Frmzindle::keyBox(int slot)
 
 void Frmzindle::Form_Load()
 {
+    resetClockAndScore();
+    v_.letter1 = 83;  // S
+    v_.letter2 = 84;  // T
+    v_.letter3 = 73;  // I
+    painikkeet1();
+}
+
+// The clock back to 15 and the score to 0, variables first, then captions.
+void Frmzindle::resetClockAndScore()
+{
     v_.kello4 = 1;
     v_.kello5 = 5;
     v_.pisteet = 0;
     c_.Lblkello4->setCaption(Str(v_.kello4));
     c_.Lblkello5->setCaption(Str(v_.kello5));
     c_.Lblpisteet->setCaption(Str(v_.pisteet));
-    v_.letter1 = 83;  // S
-    v_.letter2 = 84;  // T
-    v_.letter3 = 73;  // I
-    painikkeet1();
 }
 
 // ---- letter pickers ---------------------------------------------------------
@@ -277,12 +283,7 @@ void Frmzindle::Cmdjatka_Click()
     for (ui::Line* line : c_.Line1)
         line->setVisible(false);
     moveFrame(1);
-    v_.kello4 = 1;
-    v_.kello5 = 5;
-    v_.pisteet = 0;
-    c_.Lblkello4->setCaption(Str(v_.kello4));
-    c_.Lblkello5->setCaption(Str(v_.kello5));
-    c_.Lblpisteet->setCaption(Str(v_.pisteet));
+    resetClockAndScore();
     showPickerRows(true);
     c_.Pic1->setEnabled(true);
 }

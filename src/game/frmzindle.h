@@ -54,6 +54,7 @@ private:
     void peliloppu();
 
     // Steps shared by the handlers above.
+    void resetClockAndScore();
     void chooseLetter(int slot, std::int16_t index);
     void blockLetters(char first, char last);
     void blockNeighbours(int slot, char letter);
