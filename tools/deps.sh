@@ -5,12 +5,14 @@
 set -eu
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-inter fonts-liberation2"
-test_packages="googletest libgtest-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick"
+package_packages="dpkg-dev file"
+test_packages="googletest libgtest-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64"
 
 wanted="$build_packages"
-if [ "${1:-}" = "test" ]; then
-    wanted="$wanted $test_packages"
-fi
+case "${1:-}" in
+test) wanted="$wanted $test_packages" ;;
+package) wanted="$wanted $package_packages" ;;
+esac
 
 missing=""
 for package in $wanted; do

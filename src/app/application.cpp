@@ -10,6 +10,7 @@ void describeApplication(QApplication& app)
     QApplication::setApplicationDisplayName(QStringLiteral("Zindle"));
     QApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Norvo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     QApplication::setWindowIcon(zindleIcon());
     (void)app;
 }

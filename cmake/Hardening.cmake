@@ -1,0 +1,14 @@
+# The hardening Debian builds its packages with: position-independent
+# executables, full RELRO, a strong stack protector, fortified libc calls in
+# optimised builds, stack-clash and control-flow protection.
+include(CheckPIESupported)
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+add_compile_options(-fstack-protector-strong -fstack-clash-protection -Wformat
+                    -Werror=format-security)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64|i.86")
+  add_compile_options(-fcf-protection)
+endif()
+add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+add_link_options(-Wl,-z,relro -Wl,-z,now)
