@@ -35,6 +35,7 @@ public:
     void stop();
     // Waits up to `timeout` for the process to end; its exit code, or -1.
     int wait(Millis timeout);
+    int pid() const { return pid_; }
 
 private:
     int pid_ = -1;

@@ -106,18 +106,23 @@ Runtime::Runtime()
         case ui::Kind::Label: {
             auto label = std::make_unique<Label>(spec, log_, recording_);
             ui::attach(controls_, spec, *label);
+            if (spec.style == ui::StyleId::Tile)
+                tiles_.at(static_cast<std::size_t>(spec.group - 1))
+                    .at(static_cast<std::size_t>(spec.index)) = label.get();
             controls_list_.push_back(std::move(label));
             break;
         }
         case ui::Kind::Line: {
             auto line = std::make_unique<Line>(spec, log_, recording_);
             ui::attach(controls_, spec, *line);
+            lines_.at(static_cast<std::size_t>(spec.index)) = line.get();
             controls_list_.push_back(std::move(line));
             break;
         }
         case ui::Kind::KeyBox: {
             auto box = std::make_unique<KeyBox>(spec, log_, recording_);
             ui::attach(controls_, spec, *box);
+            boxes_.at(static_cast<std::size_t>(spec.group - 1)) = box.get();
             tab_order_.push_back(box.get());
             controls_list_.push_back(std::move(box));
             break;
@@ -236,17 +241,11 @@ const Label& Runtime::label(std::string_view name, int index) const
 
 const Label& Runtime::tile(int row, int index) const
 {
-    return label("Lbltext" + std::to_string(row), index);
+    return *tiles_.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(index));
 }
 
-const Line& Runtime::line(int index) const
-{
-    return dynamic_cast<const Line&>(*find("Line1", index));
-}
+const Line& Runtime::line(int index) const { return *lines_.at(static_cast<std::size_t>(index)); }
 
-const KeyBox& Runtime::keyBox(int slot) const
-{
-    return dynamic_cast<const KeyBox&>(*find("Pic" + std::to_string(slot), -1));
-}
+const KeyBox& Runtime::keyBox(int slot) const { return *boxes_.at(static_cast<std::size_t>(slot - 1)); }
 
 }  // namespace zindle::headless

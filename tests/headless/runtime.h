@@ -9,6 +9,7 @@
 #include "ui/form_events.h"
 #include "ui/layout.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,6 +155,9 @@ private:
     bool recording_ = true;
     std::vector<std::unique_ptr<Control>> controls_list_;
     std::vector<KeyBox*> tab_order_;   // key boxes in tab order
+    std::array<std::array<Label*, ui::kTilesPerRow>, 3> tiles_{};
+    std::array<Line*, ui::kFrameLines> lines_{};
+    std::array<KeyBox*, 3> boxes_{};
     PushButton* button_ = nullptr;
     Timer* timer_ = nullptr;
     Beep beep_{log_};

@@ -1,0 +1,64 @@
+#!/bin/sh
+# The program writes no file. Plays a full game of the real program under
+# strace, on an Xvfb of its own, with no D-Bus session bus, no sound device
+# and a read-only home, and fails on any file the program (or a process it
+# starts) opens for writing, creates, renames or removes.
+#   no_writes.sh ZINDLE BELLWATCH
+set -eu
+zindle=$1
+bellwatch=$2
+work=$(mktemp -d)
+pids=""
+cleanup() {
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A desktop session provides a runtime folder; the home is read-only.
+mkdir -m 700 "$work/runtime" "$work/home"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids="$pids $!"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
+unset DBUS_SESSION_BUS_ADDRESS AUDIODEV || true
+
+unshare --mount sh -c "mount --bind -o ro '$work/home' '$work/home' &&
+    exec strace -f -qq -o '$work/trace' -e trace=%file,%desc,memfd_create '$zindle'" &
+pids="$pids $!"
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1) ||
+    fail "no window appeared"
+
+"$bellwatch" 7 >"$work/bells" &
+bells=$!
+pids="$pids $bells"
+for _ in $(seq 100); do grep -q ready "$work/bells" 2>/dev/null && break; sleep 0.05; done
+xdotool windowfocus --sync "$window"
+xdotool type --delay 20 "xstis"
+timeout 25 sh -c "while kill -0 $bells 2>/dev/null; do sleep 0.1; done" ||
+    fail "the game did not end with seven bells"
+[ "$(grep -c '^[0-9]' "$work/bells")" -eq 7 ] || fail "not seven bells"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --sync $((X + 308)) $((Y + 436)) click 1
+xdotool type --delay 20 "s"
+sleep 0.5
+game=$(xdotool getwindowpid "$window")
+kill "$game"
+timeout 10 sh -c "while kill -0 $game 2>/dev/null; do sleep 0.05; done" || fail "the program did not end"
+
+# Calls that write to the file system and succeeded. Memory files and
+# /dev/null are no files; the X connection is a socket.
+grep -E 'open(at)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|creat\(|mkdir(at)?\(|rename(at2?)?\(|unlink(at)?\(|rmdir\(|truncate\(|symlink(at)?\(|[^a-z]link(at)?\(|chmod|chown|utime' \
+    "$work/trace" | grep -v -E '= -1 |"/dev/null"|<unfinished|^[0-9]+ ---' >"$work/writes" || true
+# Calls strace splits in two are judged by their resumed half.
+grep -E 'open(at)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC).*<unfinished' "$work/trace" |
+    grep -v '"/dev/null"' >>"$work/writes" || true
+if [ -s "$work/writes" ]; then
+    cat "$work/writes" >&2
+    fail "the program wrote to the file system"
+fi
+echo "ok: a full game and a restart, $(wc -l <"$work/trace") calls traced, no file written"

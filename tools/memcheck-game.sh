@@ -1,0 +1,38 @@
+#!/bin/sh
+# Plays a full game of the real program under Valgrind's memcheck on an Xvfb
+# of its own and prints memcheck's summary. Errors inside system libraries
+# show with their stacks; the program's own code is src/.
+#   tools/memcheck-game.sh
+set -eu
+cd "$(dirname "$0")/.."
+sh tools/deps.sh test
+command -v valgrind >/dev/null || { echo "valgrind is needed" >&2; exit 1; }
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target zindle bellwatch
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+valgrind --tool=memcheck --error-exitcode=0 --num-callers=30 \
+    --log-file="$work/memcheck.log" ./build/zindle &
+window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1)
+./build/tests/bellwatch 7 >"$work/bells" &
+bells=$!
+sleep 1
+xdotool windowfocus --sync "$window"
+xdotool type --delay 50 "xstistis"
+timeout 60 sh -c "while kill -0 $bells 2>/dev/null; do sleep 0.2; done"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --sync $((X + 308)) $((Y + 436)) click 1
+xdotool type --delay 50 "s"
+sleep 2
+kill "$(xdotool getwindowpid "$window")"
+sleep 5
+echo "bells heard: $(grep -c '^[0-9]' "$work/bells")"
+grep -E "ERROR SUMMARY|definitely lost|indirectly lost|in use at exit" "$work/memcheck.log"
+if grep -q "/src/" "$work/memcheck.log"; then
+    echo "memcheck reports errors in the program's own code:"
+    grep -B2 -A20 "/src/" "$work/memcheck.log" | head -80
+    exit 1
+fi
