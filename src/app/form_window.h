@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/timer_control.h"
 #include "app/widgets.h"
 #include "ui/form_controls.h"
 #include "ui/form_events.h"

@@ -242,28 +242,7 @@ void ButtonWidget::paintEvent(QPaintEvent*)
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
 }
 
-// ---- TimerControl and BellBeep ----------------------------------------------
-
-TimerControl::TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick)
-{
-    timer_.setObjectName(QStringLiteral("Tmr1"));
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(spec.interval);
-    QObject::connect(&timer_, &QTimer::timeout, [onTick = std::move(onTick)] { onTick(); });
-    if (spec.enabled)
-        timer_.start();
-}
-
-bool TimerControl::enabled() const { return timer_.isActive(); }
-
-// Enabling a running timer leaves its schedule alone.
-void TimerControl::setEnabled(bool enabled)
-{
-    if (enabled && !timer_.isActive())
-        timer_.start();
-    else if (!enabled)
-        timer_.stop();
-}
+// ---- BellBeep ----------------------------------------------------------------
 
 void BellBeep::beep() { QApplication::beep(); }
 

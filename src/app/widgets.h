@@ -7,7 +7,6 @@
 #include "ui/layout.h"
 
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -99,19 +98,6 @@ protected:
 
 private:
     QColor face_;
-};
-
-// The countdown timer: a precise timer, so that its ticks keep to the
-// interval from the moment it is enabled and do not drift.
-class TimerControl final : public ui::Timer {
-public:
-    TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick);
-    bool enabled() const override;
-    void setEnabled(bool enabled) override;
-    QTimer& timer() { return timer_; }
-
-private:
-    QTimer timer_;
 };
 
 // The system bell.

@@ -9,6 +9,7 @@
 
 #include "e2e/x_session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -79,13 +80,19 @@ int main(int argc, char* argv[])
     long rssAt10 = -1, rss = -1;
     for (int game = 1; game <= games; ++game) {
         const int bellsBefore = x.bells();
+        const auto gameStart = Clock::now();
         xdotool(server.display(), {"type", "--delay", "8", keysFor(random)});
         const auto end = Clock::now() + 25s;
         while (x.bells() < bellsBefore + 7 && Clock::now() < end)
             std::this_thread::sleep_for(50ms);
         std::this_thread::sleep_for(300ms);
         if (x.bells() != bellsBefore + 7) {
-            std::fprintf(stderr, "game %d: %d bells instead of 7\n", game, x.bells() - bellsBefore);
+            std::fprintf(stderr, "game %d: %d bells instead of 7, at (ms from the first key):", game,
+                         x.bells() - bellsBefore);
+            const auto times = x.bellTimes();
+            for (std::size_t i = static_cast<std::size_t>(std::max(0, bellsBefore - 7)); i < times.size(); ++i)
+                std::fprintf(stderr, " %.0f", std::chrono::duration<double, std::milli>(times[i] - gameStart).count());
+            std::fprintf(stderr, "\n");
             keepPicture(x.grab(window), "long_session_failure.ppm");
             return 1;
         }
@@ -109,7 +116,11 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
         xdotool(server.display(), {"mousemove", "--sync", std::to_string(geometry.x + 308),
                                    std::to_string(geometry.y + 436), "click", "1"});
-        std::this_thread::sleep_for(300ms);
+        if (!x.waitFor(window, [](const Image& i) { return i.at(122, 382) == 0xFFFF00; })) {
+            std::fprintf(stderr, "game %d: Continue did not bring the picker rows back\n", game);
+            keepPicture(x.grab(window), "long_session_failure.ppm");
+            return 1;
+        }
     }
     if (rssAt10 > 0) {
         std::printf("RSS after game 10: %ld kB, after game %d: %ld kB, growth %ld kB\n", rssAt10,

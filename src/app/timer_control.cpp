@@ -1,0 +1,83 @@
+#include "app/timer_control.h"
+
+#if defined(__linux__)
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
+
+#include <cstdint>
+
+namespace zindle::app {
+
+TimerControl::TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick)
+    : interval_(spec.interval), onTick_(std::move(onTick))
+{
+#if defined(__linux__)
+    fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+#endif
+    if (fd_ >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { deliver(); });
+    } else {
+        fallback_.setTimerType(Qt::PreciseTimer);
+        fallback_.setInterval(interval_);
+        QObject::connect(&fallback_, &QTimer::timeout, [this] { deliver(true); });
+    }
+    if (spec.enabled)
+        setEnabled(true);
+}
+
+TimerControl::~TimerControl()
+{
+    notifier_.reset();
+#if defined(__linux__)
+    if (fd_ >= 0)
+        close(fd_);
+#endif
+}
+
+// Enabling a running timer leaves its schedule alone.
+void TimerControl::setEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    arm(enabled);
+}
+
+void TimerControl::arm(bool on)
+{
+    if (fd_ < 0) {
+        if (on)
+            fallback_.start();
+        else
+            fallback_.stop();
+        return;
+    }
+#if defined(__linux__)
+    const timespec period{interval_ / 1000, static_cast<long>(interval_ % 1000) * 1'000'000L};
+    const itimerspec spec{on ? period : timespec{}, on ? period : timespec{}};
+    timerfd_settime(fd_, 0, &spec, nullptr);
+    if (!on) {
+        std::uint64_t stale = 0;
+        (void)!read(fd_, &stale, sizeof stale);   // forget an expiration not yet handled
+    }
+#endif
+}
+
+// Each expiration is a tick; a tick that disables the timer ends the run.
+void TimerControl::deliver(bool force)
+{
+    std::uint64_t due = force ? 1 : 0;
+#if defined(__linux__)
+    if (!force && fd_ >= 0) {
+        std::uint64_t expirations = 0;
+        if (read(fd_, &expirations, sizeof expirations) == static_cast<ssize_t>(sizeof expirations))
+            due = expirations;
+    }
+#endif
+    for (std::uint64_t i = 0; i < due && enabled_; ++i)
+        onTick_();
+}
+
+}  // namespace zindle::app

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace zindle::app {
+
+// The countdown timer. Its ticks keep to the interval from the moment it is
+// enabled and do not drift: on Linux a kernel interval timer schedules them
+// (its expirations are exact to the microsecond and wake the event loop
+// through a socket notifier); elsewhere a precise QTimer does.
+class TimerControl final : public ui::Timer {
+public:
+    TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick);
+    ~TimerControl() override;
+
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override;
+
+    // Delivers the ticks that are due, as the event loop does when the
+    // interval is up; one tick when `force` is set, due or not.
+    void deliver(bool force = false);
+
+private:
+    void arm(bool on);
+
+    int interval_;
+    bool enabled_ = false;
+    std::function<void()> onTick_;
+    int fd_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QTimer fallback_;
+};
+
+}  // namespace zindle::app
