@@ -254,6 +254,42 @@ TEST_F(Zindle, GameEndsWithSevenBellsAndContinueStartsAnother)
     EXPECT_EQ(x->bells(), 7);
 }
 
+// At a scale factor of 2 the window keeps its logical size and layout: every
+// place is twice as far in device pixels, and text is drawn at that
+// resolution.
+TEST(ZindleAtScale2, KeepsItsLayoutInLogicalPixels)
+{
+    XServer big("2048x1536");
+    XClient x(big.display());
+    Process program({ZINDLE_EXECUTABLE}, {"DISPLAY=" + big.display(), "QT_QPA_PLATFORM=xcb",
+                                          "QT_SCALE_FACTOR=2"});
+    const Window window = x.waitForWindow("Zindle", 15s);
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(x.waitFor(window, [](const Image& i) { return i.width == 1240 && i.count(96, 0, 1058, 178, kGreen) > 2000; }));
+    const auto g = x.geometry(window);
+    EXPECT_EQ(g.width, 1240);
+    EXPECT_EQ(g.height, 912);
+    Image i = x.grab(window);
+    // Tile A of row 1 at (208, 736), 34 pixels square; B of row 3 is free.
+    EXPECT_EQ(i.at(2 * 104 + 4, 2 * 368 + 28), kYellow);
+    EXPECT_EQ(i.at(2 * 120 + 4, 2 * 400 + 28), kCyan);
+    EXPECT_EQ(i.at(2 * (104 + 16 * 19) + 4, 2 * 368 + 28), kPaleYellow) << "T of row 1 is blocked";
+    EXPECT_EQ(i.count(0, 0, 1240, 912, kWhite), 0);
+    // Text at the device's resolution: the big S has four times the pixels.
+    EXPECT_GT(i.count(272, 240, 210, 226, kYellow), 4 * 1500);
+
+    xdotool(big.display(), {"windowfocus", "--sync", std::to_string(window)});
+    xdotool(big.display(), {"type", "s"});
+    ASSERT_TRUE(x.waitFor(window, [](const Image& im) { return im.at(2 * 256 + 50, 2 * kFrameTop) == kWhite; }));
+    i = x.grab(window);
+    // The frame at slot 2: one logical pixel is two device pixels, all round.
+    EXPECT_EQ(i.count(2 * 256, 2 * kFrameTop, 2 * 105, 2, kWhite), 2 * 2 * 105) << "top edge";
+    EXPECT_EQ(i.count(2 * 256, 2 * 240, 2 * 105, 2, kWhite), 2 * 2 * 105) << "bottom edge";
+    EXPECT_EQ(i.count(2 * 256, 2 * kFrameTop, 2, 2 * 97, kWhite), 2 * 2 * 97) << "left edge";
+    EXPECT_EQ(i.count(2 * 360, 2 * kFrameTop, 2, 2 * 97, kWhite), 2 * 2 * 97) << "right edge";
+    EXPECT_EQ(i.at(2 * 104 + 4, 2 * 368 + 28), kBlack) << "picker rows hidden";
+}
+
 int main(int argc, char* argv[])
 {
     ::testing::InitGoogleTest(&argc, argv);

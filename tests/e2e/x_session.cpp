@@ -107,12 +107,12 @@ void Process::stop()
 
 // ---- XServer ------------------------------------------------------------------
 
-XServer::XServer()
+XServer::XServer(const std::string& size)
 {
     int fds[2];
     if (pipe(fds) != 0)
         throw std::runtime_error("pipe failed");
-    process_.emplace(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
+    process_.emplace(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", size + "x24",
                                               "-nolisten", "tcp", "-noreset"},
                      std::vector<std::string>{}, fds[1]);
     close(fds[1]);

@@ -42,10 +42,10 @@ private:
     int status_ = -1;
 };
 
-// An Xvfb on a free display, 1024 x 768 at 24 bits.
+// An Xvfb on a free display, 1024 x 768 (or the size given) at 24 bits.
 class XServer {
 public:
-    XServer();
+    explicit XServer(const std::string& size = "1024x768");
     const std::string& display() const { return display_; }
 
 private:
