@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/accessibility.h"
 #include "app/icon.h"
 
 namespace zindle::app {
@@ -12,6 +13,7 @@ void describeApplication(QApplication& app)
     QApplication::setOrganizationName(QStringLiteral("Norvo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     QApplication::setWindowIcon(zindleIcon());
+    installAccessibility();
     (void)app;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,6 +23,16 @@ const QColor kDisabledText(0x80, 0x80, 0x80);
 const QColor kDisabledKeyBox(0x40, 0x40, 0x40);
 
 }  // namespace
+
+QString slotName(int slot)
+{
+    switch (slot) {
+    case 1: return QStringLiteral("yellow");
+    case 2: return QStringLiteral("orange");
+    case 3: return QStringLiteral("cyan");
+    default: return QString();
+    }
+}
 
 QColor toQColor(ui::Colour colour)
 {
@@ -48,6 +59,8 @@ LabelWidget::LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::func
     setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())) +
                   (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
     setGeometry(pixelRect(spec.rect));
+    if (spec.style == ui::StyleId::Tile)
+        setAccessibleDescription(QStringLiteral("Letter for the %1 slot").arg(slotName(spec.group)));
     setFont(fontFor(style_));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -57,8 +70,15 @@ LabelWidget::LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::func
 
 void LabelWidget::setCaption(const ui::Text& caption)
 {
-    caption_ = QString::fromStdU16String(caption);
+    const QString text = QString::fromStdU16String(caption);
+    if (text == caption_)
+        return;
+    caption_ = text;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LabelWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
@@ -174,6 +194,7 @@ KeyBoxWidget::KeyBoxWidget(const ui::ControlSpec& spec, QWidget* parent,
 {
     setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
     setGeometry(pixelRect(spec.rect));
+    setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
     // The window hands the keyboard to the box that is due; the player never
     // moves it with a click or the Tab key.
     setFocusPolicy(Qt::NoFocus);

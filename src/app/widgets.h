@@ -15,6 +15,7 @@
 namespace zindle::app {
 
 QColor toQColor(ui::Colour colour);
+QString slotName(int slot);   // "yellow", "orange" or "cyan"
 QRect pixelRect(const ui::Rect& twips);
 
 // A caption on an opaque rectangle, optionally with a single-line border.
