@@ -9,16 +9,15 @@ sh tools/deps.sh test
 command -v valgrind >/dev/null || { echo "valgrind is needed" >&2; exit 1; }
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target zindle bellwatch
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+. tests/common.sh
+start_xvfb
 valgrind --tool=memcheck --leak-check=summary --fullpath-after= --num-callers=30 \
     --log-file="$work/memcheck.log" ./build/zindle &
+track $!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1)
 ./build/tests/bellwatch 7 >"$work/bells" &
 bells=$!
+track $bells
 sleep 1
 xdotool windowfocus --sync "$window"
 xdotool type --delay 50 "xstistis"

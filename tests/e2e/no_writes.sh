@@ -7,35 +7,23 @@
 set -eu
 zindle=$1
 bellwatch=$2
-work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common.sh"
 
 # A desktop session provides a runtime folder; the home is read-only.
 mkdir -m 700 "$work/runtime" "$work/home"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids="$pids $!"
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
 unset DBUS_SESSION_BUS_ADDRESS AUDIODEV || true
 
 unshare --mount sh -c "mount --bind -o ro '$work/home' '$work/home' &&
     exec strace -f -qq -o '$work/trace' -e trace=%file,%desc,memfd_create '$zindle'" &
-pids="$pids $!"
+track $!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1) ||
     fail "no window appeared"
 
 "$bellwatch" 7 >"$work/bells" &
 bells=$!
-pids="$pids $bells"
+track $bells
 for _ in $(seq 100); do grep -q ready "$work/bells" 2>/dev/null && break; sleep 0.05; done
 xdotool windowfocus --sync "$window"
 xdotool type --delay 20 "xstis"

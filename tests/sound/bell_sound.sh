@@ -6,15 +6,7 @@
 #   bell_sound.sh BEEP_CHECK
 set -eu
 beep_check=$1
-work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common.sh"
 
 export QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/home" "$work/runtime"
@@ -31,13 +23,13 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --log-target=
     --load="module-null-sink sink_name=zindle_bell" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse" \
     >"$work/pulse.log" 2>&1 &
-pids="$pids $!"
+track $!
 export PULSE_SERVER="unix:$work/pulse"
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -5 "$work/pulse.log")"
 parec --latency-msec=10 -d zindle_bell.monitor --file-format=wav "$work/bell.wav" &
 recorder=$!
-pids="$pids $recorder"
+track $recorder
 sleep 0.5
 timeout 20 "$beep_check" 2 >"$work/loud" 2>&1 || fail "beep_check failed: $(cat "$work/loud")"
 kill "$recorder"

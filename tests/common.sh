@@ -1,0 +1,20 @@
+# Shared by the test scripts (sourced): a work folder removed on exit, the
+# processes handed to track() ended on exit, fail(), and start_xvfb, which
+# starts an Xvfb of the script's own on a free display and exports DISPLAY.
+work=$(mktemp -d)
+tracked=""
+track() { tracked="$tracked $1"; }
+cleanup() {
+    for pid in $tracked; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    track $!
+    for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
