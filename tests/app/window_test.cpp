@@ -115,3 +115,15 @@ TEST_F(WindowPicture, EveryCaptionFitsItsLabel)
         EXPECT_LE(ink.bottom(), box.bottom() + 1) << what;
     }
 }
+
+TEST_F(WindowPicture, ResizingMovesAndScalesNothing)
+{
+    window.resize(900, 700);
+    EXPECT_EQ(window.tile(1, 0)->geometry(), QRect(104, 368, 17, 17));
+    EXPECT_EQ(window.label(QStringLiteral("Lblletter3"))->geometry(), QRect(376, 120, 105, 113));
+    EXPECT_EQ(window.button()->geometry(), QRect(256, 424, 105, 25));
+    const QImage bigger = grab();
+    EXPECT_EQ(bigger.size(), QSize(900, 700));
+    EXPECT_EQ(bigger.copy(0, 0, 620, 456), image) << "the laid-out part is unchanged";
+    EXPECT_EQ(bigger.pixelColor(800, 600), kBlack) << "the rest is black ground";
+}
