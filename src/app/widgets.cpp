@@ -298,12 +298,12 @@ struct BellBeep::EventSound {
                     static_cast<char*>(nullptr));
     }
 
+    // The library stays loaded: its sound server client may keep threads
+    // and handlers of its own until the process ends.
     ~EventSound()
     {
         if (context != nullptr)
             destroy(context);
-        if (library != nullptr)
-            dlclose(library);
     }
 
     void bell()
