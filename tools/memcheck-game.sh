@@ -23,7 +23,7 @@ xdotool windowfocus --sync "$window"
 xdotool type --delay 50 "xstistis"
 timeout 60 sh -c "while kill -0 $bells 2>/dev/null; do sleep 0.2; done"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --sync $((X + 308)) $((Y + 436)) click 1
+xdotool mousemove $((X + 308)) $((Y + 436)) click 1
 xdotool type --delay 50 "s"
 sleep 2
 kill "$(xdotool getwindowpid "$window")"

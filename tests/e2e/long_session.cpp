@@ -114,7 +114,9 @@ int main(int argc, char* argv[])
         if (game % 10 == 0 || game == 1)
             std::printf("game %3d: 7 bells, score as in game 1, RSS %ld kB\n", game, rss);
         std::fflush(stdout);
-        xdotool(server.display(), {"mousemove", "--sync", std::to_string(geometry.x + 308),
+        // No --sync: xdotool would wait for a move that never comes when the
+        // pointer already stands there; the server takes motion and click in order.
+        xdotool(server.display(), {"mousemove", std::to_string(geometry.x + 308),
                                    std::to_string(geometry.y + 436), "click", "1"});
         if (!x.waitFor(window, [](const Image& i) { return i.at(122, 382) == 0xFFFF00; })) {
             std::fprintf(stderr, "game %d: Continue did not bring the picker rows back\n", game);

@@ -31,7 +31,7 @@ timeout 25 sh -c "while kill -0 $bells 2>/dev/null; do sleep 0.1; done" ||
     fail "the game did not end with seven bells"
 [ "$(grep -c '^[0-9]' "$work/bells")" -eq 7 ] || fail "not seven bells"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --sync $((X + 308)) $((Y + 436)) click 1
+xdotool mousemove $((X + 308)) $((Y + 436)) click 1
 xdotool type --delay 20 "s"
 sleep 0.5
 game=$(xdotool getwindowpid "$window")

@@ -77,7 +77,7 @@ protected:
     void click(int px, int py)
     {
         const auto g = x->geometry(window);
-        xdotool(server->display(), {"mousemove", "--sync", std::to_string(g.x + px),
+        xdotool(server->display(), {"mousemove", std::to_string(g.x + px),
                                     std::to_string(g.y + py), "click", "1"});
     }
     void clickTile(int row, char letter) { click(tileX(letter) + 8, tileY(row) + 8); }
