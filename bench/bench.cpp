@@ -74,11 +74,10 @@ class Bench {
 public:
     explicit Bench(const std::string& display)
     {
-        int event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion, reason = 0;
+        int error = 0, major = XkbMajorVersion, minor = XkbMinorVersion, reason = 0;
         d_ = XkbOpenDisplay(const_cast<char*>(display.c_str()), &xkbEvent_, &error, &major, &minor, &reason);
         if (d_ == nullptr)
             throw std::runtime_error("cannot open " + display);
-        (void)event;
         XkbSelectEvents(d_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
         XSelectInput(d_, DefaultRootWindow(d_), SubstructureNotifyMask);
         display_ = display;

@@ -41,31 +41,31 @@ FormWindow::~FormWindow() = default;
 
 void FormWindow::build()
 {
-    for (const ui::ControlSpec& spec : ui::formLayout()) {
-        switch (spec.kind) {
+    for (const ui::ControlLayout& entry : ui::formLayout()) {
+        switch (entry.kind) {
         case ui::Kind::Label: {
             std::function<void()> onClick;
-            if (spec.name.starts_with("Lbltext"))
-                onClick = [this, row = spec.group, index = spec.index] { clickedTile(row, index); };
-            ui::attach(controls_, spec, *new LabelWidget(spec, this, std::move(onClick)));
+            if (entry.name.starts_with("Lbltext"))
+                onClick = [this, row = entry.group, index = entry.index] { clickedTile(row, index); };
+            ui::attach(controls_, entry, *new LabelWidget(entry, this, std::move(onClick)));
             break;
         }
         case ui::Kind::Line:
-            ui::attach(controls_, spec, *new LineWidget(spec, this));
+            ui::attach(controls_, entry, *new LineWidget(entry, this));
             break;
         case ui::Kind::KeyBox: {
-            auto* box = new KeyBoxWidget(spec, this, [this](const QString& t) { typed(t); });
-            ui::attach(controls_, spec, *box);
+            auto* box = new KeyBoxWidget(entry, this, [this](const QString& t) { typed(t); });
+            ui::attach(controls_, entry, *box);
             tab_order_.push_back(box);
             break;
         }
         case ui::Kind::PushButton:
-            button_ = new ButtonWidget(spec, this, [this] { clickedButton(); });
-            ui::attach(controls_, spec, *button_);
+            button_ = new ButtonWidget(entry, this, [this] { clickedButton(); });
+            ui::attach(controls_, entry, *button_);
             break;
         case ui::Kind::Timer:
-            timer_ = std::make_unique<TimerControl>(spec, [this] { ticked(); });
-            ui::attach(controls_, spec, *timer_);
+            timer_ = std::make_unique<TimerControl>(entry, [this] { ticked(); });
+            ui::attach(controls_, entry, *timer_);
             break;
         }
     }

@@ -9,8 +9,8 @@
 
 namespace zindle::app {
 
-TimerControl::TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick)
-    : interval_(spec.interval), onTick_(std::move(onTick))
+TimerControl::TimerControl(const ui::ControlLayout& entry, std::function<void()> onTick)
+    : interval_(entry.interval), onTick_(std::move(onTick))
 {
 #if defined(__linux__)
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
@@ -23,7 +23,7 @@ TimerControl::TimerControl(const ui::ControlSpec& spec, std::function<void()> on
         fallback_.setInterval(interval_);
         QObject::connect(&fallback_, &QTimer::timeout, [this] { deliver(true); });
     }
-    if (spec.enabled)
+    if (entry.enabled)
         setEnabled(true);
 }
 
@@ -56,8 +56,8 @@ void TimerControl::arm(bool on)
     }
 #if defined(__linux__)
     const timespec period{interval_ / 1000, static_cast<long>(interval_ % 1000) * 1'000'000L};
-    const itimerspec spec{on ? period : timespec{}, on ? period : timespec{}};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    const itimerspec entry{on ? period : timespec{}, on ? period : timespec{}};
+    timerfd_settime(fd_, 0, &entry, nullptr);
     if (!on) {
         std::uint64_t stale = 0;
         (void)!read(fd_, &stale, sizeof stale);   // forget an expiration not yet handled

@@ -17,7 +17,7 @@ namespace zindle::app {
 // through a socket notifier); elsewhere a precise QTimer does.
 class TimerControl final : public ui::Timer {
 public:
-    TimerControl(const ui::ControlSpec& spec, std::function<void()> onTick);
+    TimerControl(const ui::ControlLayout& entry, std::function<void()> onTick);
     ~TimerControl() override;
 
     bool enabled() const override { return enabled_; }

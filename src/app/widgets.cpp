@@ -47,25 +47,25 @@ QRect pixelRect(const ui::Rect& r)
 
 // ---- LabelWidget ------------------------------------------------------------
 
-LabelWidget::LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick)
+LabelWidget::LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
     : QWidget(parent),
-      style_(ui::style(spec.style)),
-      caption_(QString::fromStdU16String(std::u16string(spec.caption))),
-      back_(toQColor(spec.backColour)),
-      text_(spec.textColour ? toQColor(*spec.textColour)
+      style_(ui::style(entry.style)),
+      caption_(QString::fromStdU16String(std::u16string(entry.caption))),
+      back_(toQColor(entry.backColour)),
+      text_(entry.textColour ? toQColor(*entry.textColour)
                             : QApplication::palette().color(QPalette::Active, QPalette::ButtonText)),
       onClick_(std::move(onClick))
 {
-    setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())) +
-                  (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
-    setGeometry(pixelRect(spec.rect));
-    if (spec.style == ui::StyleId::Tile)
-        setAccessibleDescription(QStringLiteral("Letter for the %1 slot").arg(slotName(spec.group)));
+    setObjectName(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())) +
+                  (entry.index >= 0 ? QStringLiteral("(%1)").arg(entry.index) : QString()));
+    setGeometry(pixelRect(entry.rect));
+    if (entry.style == ui::StyleId::Tile)
+        setAccessibleDescription(QStringLiteral("Letter for the %1 slot").arg(slotName(entry.group)));
     setFont(fontFor(style_));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QWidget::setEnabled(spec.enabled);
-    QWidget::setVisible(spec.visible);
+    QWidget::setEnabled(entry.enabled);
+    QWidget::setVisible(entry.visible);
 }
 
 void LabelWidget::setCaption(const ui::Text& caption)
@@ -149,18 +149,18 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
 
 // ---- LineWidget -------------------------------------------------------------
 
-LineWidget::LineWidget(const ui::ControlSpec& spec, QWidget* parent)
-    : QWidget(parent), points_(spec.line)
+LineWidget::LineWidget(const ui::ControlLayout& entry, QWidget* parent)
+    : QWidget(parent), points_(entry.line)
 {
-    setObjectName(QStringLiteral("Line1(%1)").arg(spec.index));
+    setObjectName(QStringLiteral("Line1(%1)").arg(entry.index));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(spec.backColour));
+    pal.setColor(QPalette::Window, toQColor(entry.backColour));
     setPalette(pal);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     place();
-    QWidget::setVisible(spec.visible);
+    QWidget::setVisible(entry.visible);
 }
 
 void LineWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
@@ -187,21 +187,21 @@ void LineWidget::place()
 
 // ---- KeyBoxWidget -----------------------------------------------------------
 
-KeyBoxWidget::KeyBoxWidget(const ui::ControlSpec& spec, QWidget* parent,
+KeyBoxWidget::KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent,
                            std::function<void(const QString&)> onText)
-    : QWidget(parent), slot_(spec.group), colour_(toQColor(ui::slotColour(spec.group))),
+    : QWidget(parent), slot_(entry.group), colour_(toQColor(ui::slotColour(entry.group))),
       onText_(std::move(onText))
 {
-    setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    setGeometry(pixelRect(spec.rect));
+    setObjectName(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+    setGeometry(pixelRect(entry.rect));
     setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
     // The window hands the keyboard to the box that is due; the player never
     // moves it with a click or the Tab key.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    QWidget::setEnabled(spec.enabled);
-    QWidget::setVisible(spec.visible);
+    QWidget::setEnabled(entry.enabled);
+    QWidget::setVisible(entry.visible);
 }
 
 void KeyBoxWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
@@ -228,19 +228,19 @@ bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
 
 // ---- ButtonWidget -----------------------------------------------------------
 
-ButtonWidget::ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick)
-    : QPushButton(QString::fromStdU16String(std::u16string(spec.caption)), parent),
-      face_(toQColor(spec.backColour))
+ButtonWidget::ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
+    : QPushButton(QString::fromStdU16String(std::u16string(entry.caption)), parent),
+      face_(toQColor(entry.backColour))
 {
     setObjectName(QStringLiteral("Cmdjatka"));
-    setGeometry(pixelRect(spec.rect));
-    setFont(fontFor(ui::style(spec.style)));
+    setGeometry(pixelRect(entry.rect));
+    setFont(fontFor(ui::style(entry.style)));
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QObject::connect(this, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
-    QWidget::setEnabled(spec.enabled);
-    QWidget::setVisible(spec.visible);
+    QWidget::setEnabled(entry.enabled);
+    QWidget::setVisible(entry.visible);
 }
 
 void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }

@@ -23,7 +23,7 @@ QRect pixelRect(const ui::Rect& twips);
 // it is enabled; it never takes the keyboard.
 class LabelWidget final : public QWidget, public ui::Label {
 public:
-    LabelWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick);
+    LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
 
     void setCaption(const ui::Text& caption) override;
     void setVisible(bool visible) override;
@@ -52,7 +52,7 @@ private:
 // A one-pixel line between two points; only X1 and X2 change.
 class LineWidget final : public QWidget, public ui::Line {
 public:
-    LineWidget(const ui::ControlSpec& spec, QWidget* parent);
+    LineWidget(const ui::ControlLayout& entry, QWidget* parent);
 
     void setVisible(bool visible) override;
     void setX1(int twips) override;
@@ -70,7 +70,7 @@ private:
 // (Shift, arrows, function keys) are dropped.
 class KeyBoxWidget final : public QWidget, public ui::KeyBox {
 public:
-    KeyBoxWidget(const ui::ControlSpec& spec, QWidget* parent,
+    KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent,
                  std::function<void(const QString&)> onText);
 
     void setVisible(bool visible) override;
@@ -92,7 +92,7 @@ private:
 // the keyboard, so keys hammered through the end of a game cannot press it.
 class ButtonWidget final : public QPushButton, public ui::PushButton {
 public:
-    ButtonWidget(const ui::ControlSpec& spec, QWidget* parent, std::function<void()> onClick);
+    ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
 
 protected:

@@ -113,9 +113,9 @@ constexpr std::array<std::string_view, 18> kDrawingOrder{
 
 const std::u16string_view kLetters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-ControlSpec labelSpec(const LabelRow& row)
+ControlLayout labelSpec(const LabelRow& row)
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = row.name;
     s.kind = Kind::Label;
     s.slot = row.slot;
@@ -129,9 +129,9 @@ ControlSpec labelSpec(const LabelRow& row)
     return s;
 }
 
-ControlSpec tileSpec(const PickerRow& row, int i)
+ControlLayout tileSpec(const PickerRow& row, int i)
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = row.name;
     s.index = i;
     s.kind = Kind::Label;
@@ -148,9 +148,9 @@ ControlSpec tileSpec(const PickerRow& row, int i)
     return s;
 }
 
-ControlSpec lineSpec(int i)
+ControlLayout lineSpec(int i)
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = "Line1";
     s.index = i;
     s.kind = Kind::Line;
@@ -161,9 +161,9 @@ ControlSpec lineSpec(int i)
     return s;
 }
 
-ControlSpec keyBoxSpec(const KeyBoxRow& row)
+ControlLayout keyBoxSpec(const KeyBoxRow& row)
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = row.name;
     s.kind = Kind::KeyBox;
     s.slot = row.slot;
@@ -174,9 +174,9 @@ ControlSpec keyBoxSpec(const KeyBoxRow& row)
     return s;
 }
 
-ControlSpec buttonSpec()
+ControlLayout buttonSpec()
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = "Cmdjatka";
     s.kind = Kind::PushButton;
     s.slot = &C::Cmdjatka;
@@ -190,9 +190,9 @@ ControlSpec buttonSpec()
     return s;
 }
 
-ControlSpec timerSpec()
+ControlLayout timerSpec()
 {
-    ControlSpec s;
+    ControlLayout s;
     s.name = "Tmr1";
     s.kind = Kind::Timer;
     s.slot = &C::Tmr1;
@@ -201,7 +201,7 @@ ControlSpec timerSpec()
     return s;
 }
 
-void appendDrawn(std::vector<ControlSpec>& specs, std::string_view name)
+void appendDrawn(std::vector<ControlLayout>& specs, std::string_view name)
 {
     if (name == "Line1") {
         for (int i = 0; i < kFrameLines; ++i)
@@ -223,9 +223,9 @@ void appendDrawn(std::vector<ControlSpec>& specs, std::string_view name)
     }
 }
 
-std::vector<ControlSpec> buildLayout()
+std::vector<ControlLayout> buildLayout()
 {
-    std::vector<ControlSpec> specs;
+    std::vector<ControlLayout> specs;
     for (std::string_view name : kDrawingOrder)
         appendDrawn(specs, name);
     for (const KeyBoxRow& row : kKeyBoxes)
@@ -236,7 +236,7 @@ std::vector<ControlSpec> buildLayout()
 }
 
 template <typename Control>
-void attachTo(FormControls& controls, const ControlSpec& spec, Control& control)
+void attachTo(FormControls& controls, const ControlLayout& entry, Control& control)
 {
     std::visit(
         [&](auto member) {
@@ -245,13 +245,13 @@ void attachTo(FormControls& controls, const ControlSpec& spec, Control& control)
                 controls.*member = &control;
             } else if constexpr (std::is_same_v<Member, TileRow FormControls::*>) {
                 if constexpr (std::is_same_v<Control, Label>)
-                    (controls.*member).at(static_cast<std::size_t>(spec.index)) = &control;
+                    (controls.*member).at(static_cast<std::size_t>(entry.index)) = &control;
             } else if constexpr (std::is_same_v<Member, Frame FormControls::*>) {
                 if constexpr (std::is_same_v<Control, Line>)
-                    (controls.*member).at(static_cast<std::size_t>(spec.index)) = &control;
+                    (controls.*member).at(static_cast<std::size_t>(entry.index)) = &control;
             }
         },
-        spec.slot);
+        entry.slot);
 }
 
 }  // namespace
@@ -274,25 +274,25 @@ Colour slotColour(int slot)
     }
 }
 
-const std::vector<ControlSpec>& formLayout()
+const std::vector<ControlLayout>& formLayout()
 {
-    static const std::vector<ControlSpec> specs = buildLayout();
+    static const std::vector<ControlLayout> specs = buildLayout();
     return specs;
 }
 
-const ControlSpec* findControl(std::string_view name, int index)
+const ControlLayout* findControl(std::string_view name, int index)
 {
     const auto& specs = formLayout();
-    auto it = std::find_if(specs.begin(), specs.end(), [&](const ControlSpec& s) {
+    auto it = std::find_if(specs.begin(), specs.end(), [&](const ControlLayout& s) {
         return s.name == name && s.index == index;
     });
     return it == specs.end() ? nullptr : &*it;
 }
 
-void attach(FormControls& c, const ControlSpec& s, Label& label) { attachTo(c, s, label); }
-void attach(FormControls& c, const ControlSpec& s, Line& line) { attachTo(c, s, line); }
-void attach(FormControls& c, const ControlSpec& s, KeyBox& box) { attachTo(c, s, box); }
-void attach(FormControls& c, const ControlSpec& s, PushButton& b) { attachTo(c, s, b); }
-void attach(FormControls& c, const ControlSpec& s, Timer& timer) { attachTo(c, s, timer); }
+void attach(FormControls& c, const ControlLayout& s, Label& label) { attachTo(c, s, label); }
+void attach(FormControls& c, const ControlLayout& s, Line& line) { attachTo(c, s, line); }
+void attach(FormControls& c, const ControlLayout& s, KeyBox& box) { attachTo(c, s, box); }
+void attach(FormControls& c, const ControlLayout& s, PushButton& b) { attachTo(c, s, b); }
+void attach(FormControls& c, const ControlLayout& s, Timer& timer) { attachTo(c, s, timer); }
 
 }  // namespace zindle::ui

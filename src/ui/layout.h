@@ -60,7 +60,7 @@ using Slot = std::variant<Label* FormControls::*, TileRow FormControls::*, Frame
                           Timer* FormControls::*>;
 
 // One control of the window as it is laid out.
-struct ControlSpec {
+struct ControlLayout {
     std::string_view name;
     int index = -1;             // index within its control array, -1 for none
     Kind kind = Kind::Label;
@@ -81,16 +81,16 @@ struct ControlSpec {
 // All 101 controls of the window: first the labels and lines in drawing
 // order (later ones over earlier ones), then the key boxes and the button,
 // which lie above them, in tab order, then the timer.
-const std::vector<ControlSpec>& formLayout();
+const std::vector<ControlLayout>& formLayout();
 
 // The first control with this name (and index), or nullptr.
-const ControlSpec* findControl(std::string_view name, int index = -1);
+const ControlLayout* findControl(std::string_view name, int index = -1);
 
 // Puts a built control into its place in `controls`.
-void attach(FormControls& controls, const ControlSpec& spec, Label& label);
-void attach(FormControls& controls, const ControlSpec& spec, Line& line);
-void attach(FormControls& controls, const ControlSpec& spec, KeyBox& box);
-void attach(FormControls& controls, const ControlSpec& spec, PushButton& button);
-void attach(FormControls& controls, const ControlSpec& spec, Timer& timer);
+void attach(FormControls& controls, const ControlLayout& entry, Label& label);
+void attach(FormControls& controls, const ControlLayout& entry, Line& line);
+void attach(FormControls& controls, const ControlLayout& entry, KeyBox& box);
+void attach(FormControls& controls, const ControlLayout& entry, PushButton& button);
+void attach(FormControls& controls, const ControlLayout& entry, Timer& timer);
 
 }  // namespace zindle::ui

@@ -97,11 +97,11 @@ TEST_F(WindowPicture, UsesTheChosenFontFaces)
 
 TEST_F(WindowPicture, EveryCaptionFitsItsLabel)
 {
-    for (const ui::ControlSpec& spec : ui::formLayout()) {
-        if (spec.kind != ui::Kind::Label)
+    for (const ui::ControlLayout& entry : ui::formLayout()) {
+        if (entry.kind != ui::Kind::Label)
             continue;
-        const QString name = QString::fromLatin1(spec.name.data(), spec.name.size()) +
-                             (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString());
+        const QString name = QString::fromLatin1(entry.name.data(), entry.name.size()) +
+                             (entry.index >= 0 ? QStringLiteral("(%1)").arg(entry.index) : QString());
         const app::LabelWidget* label = window.label(name);
         ASSERT_NE(label, nullptr) << name.toStdString();
         const QFontMetricsF metrics(label->font());

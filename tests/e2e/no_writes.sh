@@ -41,7 +41,7 @@ timeout 10 sh -c "while kill -0 $game 2>/dev/null; do sleep 0.05; done" || fail 
 # Calls that write to the file system and succeeded. Memory files and
 # /dev/null are no files; the X connection is a socket.
 grep -E 'open(at)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|creat\(|mkdir(at)?\(|rename(at2?)?\(|unlink(at)?\(|rmdir\(|truncate\(|symlink(at)?\(|[^a-z]link(at)?\(|chmod|chown|utime' \
-    "$work/trace" | grep -v -E '= -1 |"/dev/null"|<unfinished|^[0-9]+ ---' >"$work/writes" || true
+    "$work/trace" | grep -v -E '= -1 |"/dev/null"|<unfinished|^[0-9]+ +---' >"$work/writes" || true
 # Calls strace splits in two are judged by their resumed half.
 grep -E 'open(at)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC).*<unfinished' "$work/trace" |
     grep -v '"/dev/null"' >>"$work/writes" || true

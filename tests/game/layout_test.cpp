@@ -12,14 +12,14 @@ namespace {
 int count(Kind kind)
 {
     int n = 0;
-    for (const ControlSpec& s : formLayout())
+    for (const ControlLayout& s : formLayout())
         n += s.kind == kind ? 1 : 0;
     return n;
 }
 
-const ControlSpec& spec(std::string_view name, int index = -1)
+const ControlLayout& entry(std::string_view name, int index = -1)
 {
-    const ControlSpec* s = findControl(name, index);
+    const ControlLayout* s = findControl(name, index);
     if (s == nullptr)
         throw std::out_of_range(std::string(name));
     return *s;
@@ -47,7 +47,7 @@ TEST(Layout, HoldsEveryControlOnce)
     EXPECT_EQ(count(Kind::PushButton), 1);
     EXPECT_EQ(count(Kind::Timer), 1);
     std::set<std::pair<std::string_view, int>> names;
-    for (const ControlSpec& s : formLayout())
+    for (const ControlLayout& s : formLayout())
         EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
 }
 
@@ -59,7 +59,7 @@ TEST(Layout, TilesFollowTheirRule)
     const std::map<int, int> firstTabs{{1, 9}, {2, 35}, {3, 61}};
     for (int row = 1; row <= 3; ++row) {
         for (int i = 0; i < kTilesPerRow; ++i) {
-            const ControlSpec& s = spec("Lbltext" + std::to_string(row), i);
+            const ControlLayout& s = entry("Lbltext" + std::to_string(row), i);
             EXPECT_EQ(s.caption, std::u16string(1, static_cast<char16_t>(u'A' + i)));
             EXPECT_EQ(s.rect.left, 1560 + 240 * i);
             EXPECT_EQ(s.rect.top, tops.at(row));
@@ -71,8 +71,8 @@ TEST(Layout, TilesFollowTheirRule)
             EXPECT_TRUE(s.visible);
         }
     }
-    EXPECT_EQ(spec("Lbltext1", 0).rect.left, 1560);
-    EXPECT_EQ(spec("Lbltext3", 25).rect.left, 7560);
+    EXPECT_EQ(entry("Lbltext1", 0).rect.left, 1560);
+    EXPECT_EQ(entry("Lbltext3", 25).rect.left, 7560);
 }
 
 TEST(Layout, MarksTheTilesTheStartTargetsBlock)
@@ -83,38 +83,38 @@ TEST(Layout, MarksTheTilesTheStartTargetsBlock)
         for (int i = 0; i < kTilesPerRow; ++i) {
             const bool blocked = disabled.at(row).find(static_cast<char16_t>(u'A' + i)) !=
                                  std::u16string::npos;
-            EXPECT_EQ(spec("Lbltext" + std::to_string(row), i).enabled, !blocked)
+            EXPECT_EQ(entry("Lbltext" + std::to_string(row), i).enabled, !blocked)
                 << "row " << row << " tile " << i;
         }
 }
 
 TEST(Layout, StartsInTheWaitingState)
 {
-    EXPECT_EQ(spec("Lblkello4").caption, u" 1");
-    EXPECT_EQ(spec("Lblkello5").caption, u" 5");
-    EXPECT_EQ(spec("Lblpisteet").caption, u" 0");
-    EXPECT_EQ(spec("Lblletter1").caption, u"S");
-    EXPECT_EQ(spec("Lblletter2").caption, u"T");
-    EXPECT_EQ(spec("Lblletter3").caption, u"I");
-    EXPECT_EQ(spec("Lblletter2").textColour, colours::orange);
-    EXPECT_TRUE(spec("Pic1").visible);
-    EXPECT_FALSE(spec("Pic2").visible);
-    EXPECT_FALSE(spec("Pic3").visible);
-    EXPECT_TRUE(spec("Pic2").enabled);
-    EXPECT_FALSE(spec("Cmdjatka").visible);
-    EXPECT_FALSE(spec("Tmr1").enabled);
-    EXPECT_EQ(spec("Tmr1").interval, 1000);
+    EXPECT_EQ(entry("Lblkello4").caption, u" 1");
+    EXPECT_EQ(entry("Lblkello5").caption, u" 5");
+    EXPECT_EQ(entry("Lblpisteet").caption, u" 0");
+    EXPECT_EQ(entry("Lblletter1").caption, u"S");
+    EXPECT_EQ(entry("Lblletter2").caption, u"T");
+    EXPECT_EQ(entry("Lblletter3").caption, u"I");
+    EXPECT_EQ(entry("Lblletter2").textColour, colours::orange);
+    EXPECT_TRUE(entry("Pic1").visible);
+    EXPECT_FALSE(entry("Pic2").visible);
+    EXPECT_FALSE(entry("Pic3").visible);
+    EXPECT_TRUE(entry("Pic2").enabled);
+    EXPECT_FALSE(entry("Cmdjatka").visible);
+    EXPECT_FALSE(entry("Tmr1").enabled);
+    EXPECT_EQ(entry("Tmr1").interval, 1000);
     for (int i = 0; i < kFrameLines; ++i) {
-        EXPECT_FALSE(spec("Line1", i).visible);
-        EXPECT_EQ(spec("Line1", i).backColour, colours::white);
+        EXPECT_FALSE(entry("Line1", i).visible);
+        EXPECT_EQ(entry("Line1", i).backColour, colours::white);
     }
 }
 
 TEST(Layout, FrameClosesAroundTheFirstLetter)
 {
-    const ControlSpec& letter = spec("Lblletter1");
-    const LinePoints top = spec("Line1", 0).line, bottom = spec("Line1", 1).line;
-    const LinePoints left = spec("Line1", 2).line, right = spec("Line1", 3).line;
+    const ControlLayout& letter = entry("Lblletter1");
+    const LinePoints top = entry("Line1", 0).line, bottom = entry("Line1", 1).line;
+    const LinePoints left = entry("Line1", 2).line, right = entry("Line1", 3).line;
     EXPECT_EQ(top.x1, letter.rect.left);
     EXPECT_EQ(top.y1, letter.rect.top + 360);
     EXPECT_EQ(bottom.y1, letter.rect.top + letter.rect.height + 105);
@@ -128,7 +128,7 @@ TEST(Layout, FrameClosesAroundTheFirstLetter)
 TEST(Layout, DrawsLabelsAndLinesInOrderBelowTheFocusableControls)
 {
     std::vector<std::string> order;
-    for (const ControlSpec& s : formLayout())
+    for (const ControlLayout& s : formLayout())
         if (order.empty() || order.back() != s.name)
             order.emplace_back(s.name);
     const std::vector<std::string> expected{
@@ -142,21 +142,21 @@ TEST(Layout, DrawsLabelsAndLinesInOrderBelowTheFocusableControls)
 TEST(Layout, TabOrderNumbersEachControlOnce)
 {
     std::set<int> tabs;
-    for (const ControlSpec& s : formLayout())
+    for (const ControlLayout& s : formLayout())
         if (s.kind != Kind::Timer && s.kind != Kind::Line) {
             EXPECT_TRUE(tabs.insert(s.tab).second) << s.name << " " << s.index;
         }
     EXPECT_EQ(tabs.size(), 96u);
     EXPECT_EQ(*tabs.begin(), 0);
     EXPECT_EQ(*tabs.rbegin(), 95);
-    EXPECT_EQ(spec("Pic1").tab, 87);
-    EXPECT_EQ(spec("Lblkello1").tab, 94);
+    EXPECT_EQ(entry("Pic1").tab, 87);
+    EXPECT_EQ(entry("Lblkello1").tab, 94);
 }
 
 TEST(Layout, ClockIsARowOfFiveEqualCells)
 {
     for (int i = 1; i <= 5; ++i) {
-        const ControlSpec& s = spec("Lblkello" + std::to_string(i));
+        const ControlLayout& s = entry("Lblkello" + std::to_string(i));
         EXPECT_EQ(s.rect.left, 3480 + 480 * (i - 1));
         EXPECT_EQ(s.rect.top, 3720);
         EXPECT_EQ(s.style, StyleId::Digit);

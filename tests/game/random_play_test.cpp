@@ -245,19 +245,19 @@ using ::testing::AssertionSuccess;
     for (const char* name : {"Lblotsikko", "Lblohje", "Lblohje2", "Lblnorvo", "Lblwritten",
                              "Lblkello1", "Lblkello2", "Lblkello3"}) {
         const auto& label = runtime.label(name);
-        if (label.caption() != label.spec().caption)
+        if (label.caption() != label.entry().caption)
             return AssertionFailure() << name << " caption changed";
     }
     for (const auto& control : runtime.all()) {
         const auto* label = dynamic_cast<const headless::Label*>(control.get());
-        if (label != nullptr && control->spec().style != ui::StyleId::Tile &&
-            (label->backColor() != control->spec().backColour ||
-             label->fontBold() != (ui::style(control->spec().style).weight >= 700)))
-            return AssertionFailure() << control->spec().name << " changed its look";
+        if (label != nullptr && control->entry().style != ui::StyleId::Tile &&
+            (label->backColor() != control->entry().backColour ||
+             label->fontBold() != (ui::style(control->entry().style).weight >= 700)))
+            return AssertionFailure() << control->entry().name << " changed its look";
     }
     for (int i = 0; i < ui::kFrameLines; ++i) {
-        const auto& spec = runtime.line(i).spec().line;
-        if (runtime.line(i).points().y1 != spec.y1 || runtime.line(i).points().y2 != spec.y2)
+        const auto& laidOut = runtime.line(i).entry().line;
+        if (runtime.line(i).points().y1 != laidOut.y1 || runtime.line(i).points().y2 != laidOut.y2)
             return AssertionFailure() << "frame line " << i << " moved up or down";
     }
     return AssertionSuccess();

@@ -48,8 +48,8 @@ TEST_F(GameTest, StartingTwiceGivesTheSameFirstState)
     for (std::size_t i = 0; i < runtime.all().size(); ++i) {
         const auto& a = *runtime.all()[i];
         const auto& b = *again.all()[i];
-        EXPECT_EQ(a.visible(), b.visible()) << a.spec().name;
-        EXPECT_EQ(a.enabled(), b.enabled()) << a.spec().name;
+        EXPECT_EQ(a.visible(), b.visible()) << a.entry().name;
+        EXPECT_EQ(a.enabled(), b.enabled()) << a.entry().name;
     }
     EXPECT_EQ(runtime.log(), again.log());
 }

@@ -9,11 +9,11 @@ namespace zindle::headless {
 
 namespace {
 
-std::string controlName(const ui::ControlSpec& spec)
+std::string controlName(const ui::ControlLayout& entry)
 {
-    std::string name(spec.name);
-    if (spec.index >= 0)
-        name += "(" + std::to_string(spec.index) + ")";
+    std::string name(entry.name);
+    if (entry.index >= 0)
+        name += "(" + std::to_string(entry.index) + ")";
     return name;
 }
 
@@ -27,15 +27,15 @@ std::string narrow(const ui::Text& text)
 
 }  // namespace
 
-Control::Control(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
-    : spec_(&spec), log_(&log), recording_(&recording), visible_(spec.visible), enabled_(spec.enabled)
+Control::Control(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+    : entry_(&entry), log_(&log), recording_(&recording), visible_(entry.visible), enabled_(entry.enabled)
 {
 }
 
 void Control::write(const std::string& property, const std::string& value)
 {
     if (*recording_)
-        log_->push_back(controlName(*spec_) + "." + property + "=" + value);
+        log_->push_back(controlName(*entry_) + "." + property + "=" + value);
 }
 
 void Control::putVisible(bool v)
@@ -50,11 +50,11 @@ void Control::putEnabled(bool e)
     write("Enabled", e ? "1" : "0");
 }
 
-Label::Label(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
-    : Control(spec, log, recording),
-      caption_(spec.caption),
-      back_(spec.backColour),
-      bold_(ui::style(spec.style).weight >= 700)
+Label::Label(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+    : Control(entry, log, recording),
+      caption_(entry.caption),
+      back_(entry.backColour),
+      bold_(ui::style(entry.style).weight >= 700)
 {
 }
 
@@ -76,8 +76,8 @@ void Label::setFontBold(bool bold)
     write("FontBold", bold ? "1" : "0");
 }
 
-Line::Line(const ui::ControlSpec& spec, WriteLog& log, const bool& recording)
-    : Control(spec, log, recording), points_(spec.line)
+Line::Line(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+    : Control(entry, log, recording), points_(entry.line)
 {
 }
 
@@ -101,42 +101,42 @@ void Beep::beep()
 
 Runtime::Runtime()
 {
-    for (const ui::ControlSpec& spec : ui::formLayout()) {
-        switch (spec.kind) {
+    for (const ui::ControlLayout& entry : ui::formLayout()) {
+        switch (entry.kind) {
         case ui::Kind::Label: {
-            auto label = std::make_unique<Label>(spec, log_, recording_);
-            ui::attach(controls_, spec, *label);
-            if (spec.style == ui::StyleId::Tile)
-                tiles_.at(static_cast<std::size_t>(spec.group - 1))
-                    .at(static_cast<std::size_t>(spec.index)) = label.get();
+            auto label = std::make_unique<Label>(entry, log_, recording_);
+            ui::attach(controls_, entry, *label);
+            if (entry.style == ui::StyleId::Tile)
+                tiles_.at(static_cast<std::size_t>(entry.group - 1))
+                    .at(static_cast<std::size_t>(entry.index)) = label.get();
             controls_list_.push_back(std::move(label));
             break;
         }
         case ui::Kind::Line: {
-            auto line = std::make_unique<Line>(spec, log_, recording_);
-            ui::attach(controls_, spec, *line);
-            lines_.at(static_cast<std::size_t>(spec.index)) = line.get();
+            auto line = std::make_unique<Line>(entry, log_, recording_);
+            ui::attach(controls_, entry, *line);
+            lines_.at(static_cast<std::size_t>(entry.index)) = line.get();
             controls_list_.push_back(std::move(line));
             break;
         }
         case ui::Kind::KeyBox: {
-            auto box = std::make_unique<KeyBox>(spec, log_, recording_);
-            ui::attach(controls_, spec, *box);
-            boxes_.at(static_cast<std::size_t>(spec.group - 1)) = box.get();
+            auto box = std::make_unique<KeyBox>(entry, log_, recording_);
+            ui::attach(controls_, entry, *box);
+            boxes_.at(static_cast<std::size_t>(entry.group - 1)) = box.get();
             tab_order_.push_back(box.get());
             controls_list_.push_back(std::move(box));
             break;
         }
         case ui::Kind::PushButton: {
-            auto button = std::make_unique<PushButton>(spec, log_, recording_);
-            ui::attach(controls_, spec, *button);
+            auto button = std::make_unique<PushButton>(entry, log_, recording_);
+            ui::attach(controls_, entry, *button);
             button_ = button.get();
             controls_list_.push_back(std::move(button));
             break;
         }
         case ui::Kind::Timer: {
-            auto timer = std::make_unique<Timer>(spec, log_, recording_);
-            ui::attach(controls_, spec, *timer);
+            auto timer = std::make_unique<Timer>(entry, log_, recording_);
+            ui::attach(controls_, entry, *timer);
             timer_ = timer.get();
             controls_list_.push_back(std::move(timer));
             break;
@@ -145,7 +145,7 @@ Runtime::Runtime()
     }
     controls_.beep = &beep_;
     std::sort(tab_order_.begin(), tab_order_.end(),
-              [](const KeyBox* a, const KeyBox* b) { return a->spec().tab < b->spec().tab; });
+              [](const KeyBox* a, const KeyBox* b) { return a->entry().tab < b->entry().tab; });
     if (!controls_.complete())
         throw std::logic_error("the layout leaves a control of the window unset");
 }
@@ -169,7 +169,7 @@ bool Runtime::press(std::int16_t& code)
 {
     if (events_ == nullptr || holder_ < 0)
         return false;
-    ui::deliverKeyPress(*events_, tab_order_[static_cast<std::size_t>(holder_)]->spec().group, code);
+    ui::deliverKeyPress(*events_, tab_order_[static_cast<std::size_t>(holder_)]->entry().group, code);
     settleKeyboard();
     return true;
 }
@@ -229,7 +229,7 @@ bool Runtime::tick()
 const Control* Runtime::find(std::string_view name, int index) const
 {
     for (const auto& c : controls_list_)
-        if (c->spec().name == name && c->spec().index == index)
+        if (c->entry().name == name && c->entry().index == index)
             return c.get();
     throw std::out_of_range("no control " + std::string(name));
 }

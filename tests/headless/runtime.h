@@ -20,9 +20,9 @@ using WriteLog = std::vector<std::string>;
 
 class Control {
 public:
-    Control(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
+    Control(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
     virtual ~Control() = default;
-    const ui::ControlSpec& spec() const { return *spec_; }
+    const ui::ControlLayout& entry() const { return *entry_; }
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
 
@@ -32,7 +32,7 @@ protected:
     void putEnabled(bool e);
 
 private:
-    const ui::ControlSpec* spec_;
+    const ui::ControlLayout* entry_;
     WriteLog* log_;
     const bool* recording_;
     bool visible_;
@@ -41,7 +41,7 @@ private:
 
 class Label final : public Control, public ui::Label {
 public:
-    Label(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
+    Label(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
     void setCaption(const ui::Text& caption) override;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
@@ -60,7 +60,7 @@ private:
 
 class Line final : public Control, public ui::Line {
 public:
-    Line(const ui::ControlSpec& spec, WriteLog& log, const bool& recording);
+    Line(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
     void setVisible(bool v) override { putVisible(v); }
     void setX1(int twips) override;
     void setX2(int twips) override;
