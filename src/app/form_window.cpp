@@ -1,5 +1,6 @@
 #include "app/form_window.h"
 
+#include "app/frame_extents.h"
 #include "app/icon.h"
 #include "ui/focus.h"
 #include "ui/layout.h"
@@ -7,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -56,7 +58,6 @@ void FormWindow::build()
         case ui::Kind::KeyBox: {
             auto* box = new KeyBoxWidget(entry, this, [this](const QString& t) { typed(t); });
             ui::attach(controls_, entry, *box);
-            tab_order_.push_back(box);
             break;
         }
         case ui::Kind::PushButton:
@@ -70,6 +71,8 @@ void FormWindow::build()
         }
     }
     controls_.beep = &beep_;
+    for (const ui::ControlLayout* entry : ui::keyboardOrder())
+        tab_order_.push_back(findChild<QWidget*>(objectNameOf(*entry), Qt::FindDirectChildrenOnly));
 }
 
 void FormWindow::load(ui::FormEvents& events)
@@ -79,20 +82,24 @@ void FormWindow::load(ui::FormEvents& events)
     settleKeyboard();
 }
 
+// The whole window, the window manager's border included, stands in the
+// middle of the screen's free area.
 void FormWindow::showCentred()
 {
+    create();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        QRect frame(QPoint(), size());
-        frame.moveCenter(area.center());
-        move(frame.topLeft());
+        const QMargins border = frameExtentsBeforeShowing(*this) / devicePixelRatioF();
+        QRect frame(QPoint(), size().grownBy(border));
+        frame.moveCenter(screen->availableGeometry().center());
+        windowHandle()->setPosition(frame.topLeft() + QPoint(border.left(), border.top()));
     }
     show();
     settleKeyboard();
 }
 
-// The key box that holds the keyboard keeps it while it is visible and
-// enabled; otherwise it passes along the tab order to the next one that is.
+// The control that holds the keyboard keeps it while it is visible and
+// enabled; otherwise it passes along the tab order to the next one that is:
+// from key box to key box during a game, to "Continue" at its end.
 void FormWindow::settleKeyboard()
 {
     std::vector<ui::FocusCandidate> candidates;
@@ -108,16 +115,16 @@ void FormWindow::settleKeyboard()
         holder_->setFocus(Qt::OtherFocusReason);
 }
 
-KeyBoxWidget* FormWindow::keyboardHolder() const { return holder_; }
-
 // Each character of a key press is a key press of its own, delivered to the
-// box that holds the keyboard at that moment.
+// box that holds the keyboard at that moment. Characters left over when the
+// game ends, and the keyboard passes to "Continue", are dropped.
 void FormWindow::typed(const QString& text)
 {
     for (std::int16_t code : keyCodes(text)) {
-        if (events_ == nullptr || holder_ == nullptr)
+        const auto* box = dynamic_cast<const KeyBoxWidget*>(holder_);
+        if (events_ == nullptr || box == nullptr)
             return;
-        ui::deliverKeyPress(*events_, holder_->slot(), code);
+        ui::deliverKeyPress(*events_, box->slot(), code);
         settleKeyboard();
     }
 }
@@ -146,8 +153,7 @@ void FormWindow::ticked()
     settleKeyboard();
 }
 
-// Keys that arrive while no key box holds the keyboard (after a game has
-// ended) are swallowed.
+// Keys that no control takes are swallowed.
 void FormWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
 LabelWidget* FormWindow::label(const QString& objectName) const

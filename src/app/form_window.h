@@ -27,7 +27,8 @@ public:
     void load(ui::FormEvents& events);
     void showCentred();
 
-    KeyBoxWidget* keyboardHolder() const;
+    // The key box or the button that holds the keyboard, or nullptr.
+    QWidget* keyboardHolder() const { return holder_; }
     LabelWidget* label(const QString& objectName) const;
     LabelWidget* tile(int row, int index) const;
     LineWidget* line(int index) const;
@@ -49,11 +50,11 @@ private:
 
     ui::FormControls controls_;
     ui::FormEvents* events_ = nullptr;
-    std::vector<KeyBoxWidget*> tab_order_;
+    std::vector<QWidget*> tab_order_;   // key boxes and the button
     ButtonWidget* button_ = nullptr;
     std::unique_ptr<TimerControl> timer_;
     BellBeep beep_;
-    KeyBoxWidget* holder_ = nullptr;
+    QWidget* holder_ = nullptr;
 };
 
 // A 16-bit character code for each character of a key press: characters of

@@ -45,6 +45,12 @@ QRect pixelRect(const ui::Rect& r)
                  ui::pixels(r.height));
 }
 
+QString objectNameOf(const ui::ControlLayout& entry)
+{
+    const QString name = QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+    return entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index);
+}
+
 // ---- LabelWidget ------------------------------------------------------------
 
 LabelWidget::LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
@@ -56,8 +62,7 @@ LabelWidget::LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::f
                             : QApplication::palette().color(QPalette::Active, QPalette::ButtonText)),
       onClick_(std::move(onClick))
 {
-    setObjectName(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())) +
-                  (entry.index >= 0 ? QStringLiteral("(%1)").arg(entry.index) : QString()));
+    setObjectName(objectNameOf(entry));
     setGeometry(pixelRect(entry.rect));
     if (entry.style == ui::StyleId::Tile)
         setAccessibleDescription(QStringLiteral("Letter for the %1 slot").arg(slotName(entry.group)));
@@ -152,7 +157,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
 LineWidget::LineWidget(const ui::ControlLayout& entry, QWidget* parent)
     : QWidget(parent), points_(entry.line)
 {
-    setObjectName(QStringLiteral("Line1(%1)").arg(entry.index));
+    setObjectName(objectNameOf(entry));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(entry.backColour));
@@ -192,7 +197,7 @@ KeyBoxWidget::KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent,
     : QWidget(parent), slot_(entry.group), colour_(toQColor(ui::slotColour(entry.group))),
       onText_(std::move(onText))
 {
-    setObjectName(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+    setObjectName(objectNameOf(entry));
     setGeometry(pixelRect(entry.rect));
     setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
     // The window hands the keyboard to the box that is due; the player never
@@ -232,10 +237,11 @@ ButtonWidget::ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std:
     : QPushButton(QString::fromStdU16String(std::u16string(entry.caption)), parent),
       face_(toQColor(entry.backColour))
 {
-    setObjectName(QStringLiteral("Cmdjatka"));
+    setObjectName(objectNameOf(entry));
     setGeometry(pixelRect(entry.rect));
     setFont(fontFor(ui::style(entry.style)));
-    setFocusPolicy(Qt::NoFocus);
+    // The window hands it the keyboard; a click on it needs none.
+    setFocusPolicy(Qt::TabFocus);
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QObject::connect(this, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
@@ -264,7 +270,32 @@ void ButtonWidget::paintEvent(QPaintEvent*)
     p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
     p.setPen(Qt::black);
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
 }
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        QPushButton::keyPressEvent(event);   // pressed now, clicked on release
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+// It is the only control that can hold the keyboard while it is shown: Tab
+// leaves the keyboard where it is.
+bool ButtonWidget::focusNextPrevChild(bool) { return true; }
 
 // ---- BellBeep ----------------------------------------------------------------
 

@@ -17,6 +17,9 @@ namespace zindle::app {
 QColor toQColor(ui::Colour colour);
 QString slotName(int slot);   // "yellow", "orange" or "cyan"
 QRect pixelRect(const ui::Rect& twips);
+// A control's object name: its name, with its index for a control array
+// ("Lblpisteet", "Lbltext1(3)", "Line1(0)").
+QString objectNameOf(const ui::ControlLayout& entry);
 
 // A caption on an opaque rectangle, optionally with a single-line border.
 // A click (left button pressed and released on it) is reported only while
@@ -88,8 +91,10 @@ private:
     std::function<void(const QString&)> onText_;
 };
 
-// The "Continue" button. It is clicked with the mouse only: it never takes
-// the keyboard, so keys hammered through the end of a game cannot press it.
+// The "Continue" button. It holds the keyboard at the end of a game: Space
+// or Enter presses it, and every other key, letters and Tab included, does
+// nothing, so a player still hammering letters when the clock runs out does
+// not continue by accident.
 class ButtonWidget final : public QPushButton, public ui::PushButton {
 public:
     ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
@@ -97,6 +102,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QColor face_;

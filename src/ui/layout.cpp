@@ -280,6 +280,20 @@ const std::vector<ControlLayout>& formLayout()
     return specs;
 }
 
+const std::vector<const ControlLayout*>& keyboardOrder()
+{
+    static const std::vector<const ControlLayout*> order = [] {
+        std::vector<const ControlLayout*> focusable;
+        for (const ControlLayout& s : formLayout())
+            if (s.kind == Kind::KeyBox || s.kind == Kind::PushButton)
+                focusable.push_back(&s);
+        std::sort(focusable.begin(), focusable.end(),
+                  [](const ControlLayout* a, const ControlLayout* b) { return a->tab < b->tab; });
+        return focusable;
+    }();
+    return order;
+}
+
 const ControlLayout* findControl(std::string_view name, int index)
 {
     const auto& specs = formLayout();

@@ -83,6 +83,10 @@ struct ControlLayout {
 // which lie above them, in tab order, then the timer.
 const std::vector<ControlLayout>& formLayout();
 
+// The controls that can hold the keyboard, the key boxes and the button,
+// in tab order. The keyboard rule walks them in this order.
+const std::vector<const ControlLayout*>& keyboardOrder();
+
 // The first control with this name (and index), or nullptr.
 const ControlLayout* findControl(std::string_view name, int index = -1);
 

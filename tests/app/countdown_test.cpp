@@ -27,27 +27,40 @@ TEST_F(Countdown, TheRealTimerTicksOnceASecondAfterTheFirstHit)
     EXPECT_TRUE(QTest::qWaitFor([&] { return clock() == QStringLiteral(" 1 4"); }, 5000));
 }
 
-TEST_F(Countdown, ContinueGivesTheKeyboardBackToTheFirstBox)
+// At the end of a game the keyboard is with "Continue": letters and Tab do
+// nothing, Space or Enter continues, and the keyboard goes back to the first
+// box. A click continues too.
+TEST_F(Countdown, ContinueTakesTheKeyboardAtTheEnd)
 {
-    type(QStringLiteral("st"));
+    const std::pair<QString, Qt::Key> presses[] = {{QStringLiteral(" "), Qt::Key_Space},
+                                                   {QStringLiteral("\r"), Qt::Key_Return},
+                                                   {QStringLiteral("\r"), Qt::Key_Enter}};
+    for (const auto& [text, code] : presses) {
+        type(QStringLiteral("st"));
+        for (int i = 0; i < 15; ++i)
+            tick();
+        EXPECT_EQ(clock(), QStringLiteral(" 0 0"));
+        ASSERT_TRUE(window.button()->isVisible());
+        EXPECT_EQ(window.keyboardHolder(), window.button());
+        EXPECT_TRUE(window.button()->hasFocus());
+
+        type(QStringLiteral("stistiSTI"));
+        key(QStringLiteral("\t"), Qt::Key_Tab);
+        EXPECT_EQ(score(), QStringLiteral(" 2"));
+        EXPECT_TRUE(window.button()->isVisible()) << "letters and Tab do not continue";
+        EXPECT_TRUE(window.button()->hasFocus()) << "Tab leaves the keyboard on Continue";
+
+        key(text, code);
+        EXPECT_FALSE(window.button()->isVisible()) << "key " << code << " continues";
+        EXPECT_EQ(clock(), QStringLiteral(" 1 5"));
+        EXPECT_EQ(score(), QStringLiteral(" 0"));
+        EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+    }
+    type(QStringLiteral("s"));
     for (int i = 0; i < 15; ++i)
         tick();
-    EXPECT_EQ(clock(), QStringLiteral(" 0 0"));
-    EXPECT_FALSE(window.timer().enabled());
-    EXPECT_TRUE(window.button()->isVisible());
-    EXPECT_EQ(window.keyboardHolder(), nullptr);
-
-    // A player still hammering keys neither scores nor presses the button.
-    type(QStringLiteral("stis \r\n"));
-    key(QStringLiteral(" "), Qt::Key_Space);
-    key(QStringLiteral("\r"), Qt::Key_Return);
-    EXPECT_EQ(score(), QStringLiteral(" 2"));
-    EXPECT_TRUE(window.button()->isVisible());
-
     QTest::mouseClick(window.button(), Qt::LeftButton);
     EXPECT_FALSE(window.button()->isVisible());
-    EXPECT_EQ(clock(), QStringLiteral(" 1 5"));
-    EXPECT_EQ(score(), QStringLiteral(" 0"));
     EXPECT_EQ(window.focusWidget(), window.keyBox(1));
     type(QStringLiteral("s"));
     EXPECT_EQ(score(), QStringLiteral(" 1"));

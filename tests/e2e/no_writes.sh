@@ -1,13 +1,16 @@
 #!/bin/sh
-# The program writes no file. Plays a full game of the real program under
-# strace, on an Xvfb of its own, with no D-Bus session bus, no sound device
-# and a read-only home, and fails on any file the program (or a process it
-# starts) opens for writing, creates, renames or removes.
+# The program writes no file and leaves nothing behind. Plays a full game of
+# the real program under strace, on an Xvfb of its own, with no D-Bus session
+# bus (and the D-Bus library's autolaunch helper installed, as on most
+# desktops), no sound device and a read-only home. Fails on any file the
+# program (or a process it starts) opens for writing, creates, renames or
+# removes, and on any process of the program's still running after it ends.
 #   no_writes.sh ZINDLE BELLWATCH
 set -eu
 zindle=$1
 bellwatch=$2
 . "$(dirname "$0")/../common.sh"
+command -v dbus-launch >/dev/null || fail "dbus-launch (dbus-x11) is not installed: tools/deps.sh test installs it"
 
 # A desktop session provides a runtime folder; the home is read-only.
 mkdir -m 700 "$work/runtime" "$work/home"
@@ -37,6 +40,18 @@ sleep 0.5
 game=$(xdotool getwindowpid "$window")
 kill "$game"
 timeout 10 sh -c "while kill -0 $game 2>/dev/null; do sleep 0.05; done" || fail "the program did not end"
+
+# Every process traced was the program or one it started; none may outlive it.
+started=$(grep -E '^[0-9]+ +execve\(' "$work/trace" | sed 1d || true)
+[ -z "$started" ] || echo "programs started: $started" >&2
+left=""
+for pid in $(awk '{print $1}' "$work/trace" | sort -u); do
+    [ "$pid" = "$game" ] && continue
+    if [ -d "/proc/$pid" ]; then
+        left="$left $pid($(cat "/proc/$pid/comm" 2>/dev/null))"
+    fi
+done
+[ -z "$left" ] || fail "processes left running after the program ended:$left"
 
 # Calls that write to the file system and succeeded. Memory files and
 # /dev/null are no files; the X connection is a socket.

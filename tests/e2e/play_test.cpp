@@ -50,16 +50,24 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(server, nullptr);
-        x.emplace(server->display());
-        program.emplace(std::vector<std::string>{ZINDLE_EXECUTABLE},
-                        std::vector<std::string>{"DISPLAY=" + server->display(),
-                                                 "QT_QPA_PLATFORM=xcb"});
+        ASSERT_NO_FATAL_FAILURE(start(server->display()));
+    }
+
+    // Starts the program on `display` with these arguments and waits for
+    // its painted window, which then gets the keyboard.
+    void start(const std::string& display, const std::vector<std::string>& args = {})
+    {
+        display_ = display;
+        x.emplace(display);
+        std::vector<std::string> argv{ZINDLE_EXECUTABLE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        program.emplace(argv, std::vector<std::string>{"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"});
         window = x->waitForWindow("Zindle", 15s);
         ASSERT_NE(window, 0u) << "no window named Zindle appeared within 15 s";
         ASSERT_TRUE(x->waitFor(window, [](const Image& i) {
             return i.width == 620 && i.count(48, 0, 529, 89, kGreen) > 500;
         })) << "the window was not painted within 5 s";
-        xdotool(server->display(), {"windowfocus", "--sync", std::to_string(window)});
+        activate(window);
     }
 
     void TearDown() override
@@ -68,17 +76,22 @@ protected:
         x.reset();
     }
 
+    // Gives `w` the keyboard: through the window manager where one runs.
+    void activate(Window w)
+    {
+        const bool managed = !x->cardinals(x->root(), "_NET_SUPPORTING_WM_CHECK").empty();
+        xdotool(display_, {managed ? "windowactivate" : "windowfocus", "--sync", std::to_string(w)});
+    }
     Image screen() { return x->grab(window); }
     void type(const std::string& text, int delayMs = 12)
     {
-        xdotool(server->display(), {"type", "--delay", std::to_string(delayMs), text});
+        xdotool(display_, {"type", "--delay", std::to_string(delayMs), text});
     }
-    void key(const std::string& name) { xdotool(server->display(), {"key", name}); }
+    void key(const std::string& name) { xdotool(display_, {"key", name}); }
     void click(int px, int py)
     {
         const auto g = x->geometry(window);
-        xdotool(server->display(), {"mousemove", std::to_string(g.x + px),
-                                    std::to_string(g.y + py), "click", "1"});
+        xdotool(display_, {"mousemove", std::to_string(g.x + px), std::to_string(g.y + py), "click", "1"});
     }
     void clickTile(int row, char letter) { click(tileX(letter) + 8, tileY(row) + 8); }
 
@@ -112,6 +125,7 @@ protected:
             << "Continue did not appear";
     }
 
+    std::string display_;
     std::optional<XClient> x;
     std::optional<Process> program;
     Window window = 0;
@@ -226,7 +240,9 @@ TEST_F(Zindle, ScoreCountsEveryCorrectKeyOfAFastBurst)
     EXPECT_EQ(part(screen(), kScore), fast) << hits << " hits typed slowly read differently";
 }
 
-TEST_F(Zindle, GameEndsWithSevenBellsAndContinueStartsAnother)
+// A whole game without the mouse: the keyboard passes to "Continue" at the
+// end, letters and Tab do nothing there, Space continues.
+TEST_F(Zindle, GameEndsWithSevenBellsAndSpaceStartsAnother)
 {
     const Image start = screen();
     const auto firstHit = Clock::now();
@@ -240,18 +256,146 @@ TEST_F(Zindle, GameEndsWithSevenBellsAndContinueStartsAnother)
 
     const Image ended = screen();
     type("tistis");
-    key("space");
-    key("Return");
+    key("Tab");
     std::this_thread::sleep_for(150ms);
-    EXPECT_EQ(screen(), ended) << "keys after the end change nothing";
+    EXPECT_EQ(screen(), ended) << "letters and Tab after the end change nothing";
 
-    click(kButton.x + 50, kButton.y + 12);
+    key("space");
     ASSERT_TRUE(x->waitFor(window, [&](const Image& i) {
         return part(i, kRightOfKeyBoxes) == part(start, kRightOfKeyBoxes);
-    })) << "Continue brings back the start picture";
+    })) << "Space on Continue brings back the start picture";
     type("s");
     EXPECT_TRUE(waitForFrame(2)) << "the next first letter starts a second game";
     EXPECT_EQ(x->bells(), 7);
+}
+
+// Qt's own options change nothing: the program takes no command line.
+TEST(ZindleCommandLine, IsIgnoredQtOptionsIncluded)
+{
+    XClient x(server->display());
+    const std::vector<std::string> env{"DISPLAY=" + server->display(), "QT_QPA_PLATFORM=xcb"};
+    Image normal;
+    {
+        Process plain({ZINDLE_EXECUTABLE}, env);
+        const Window w = x.waitForWindow("Zindle", 15s);
+        ASSERT_NE(w, 0u);
+        ASSERT_TRUE(x.waitFor(w, [](const Image& i) { return i.count(48, 0, 529, 89, kGreen) > 500; }));
+        normal = x.grab(w);
+    }
+    Process options({ZINDLE_EXECUTABLE, "-title", "Hacked", "-geometry", "300x200+0+0", "-reverse",
+                     "-style", "fusion", "-platform", "offscreen", "-name", "other", "--help"},
+                    env);
+    const Window w = x.waitForWindow("Zindle", 15s);
+    ASSERT_NE(w, 0u) << "no window named Zindle";
+    ASSERT_TRUE(x.waitFor(w, [&](const Image& i) { return i == normal; }))
+        << "the window differs from the one started without arguments";
+    const auto g = x.geometry(w);
+    EXPECT_EQ(g.x, (1024 - 620) / 2);
+    EXPECT_EQ(g.y, (768 - 456) / 2);
+    EXPECT_TRUE(options.running());
+}
+
+// Under a real window manager, openbox on an Xvfb of the test's own.
+class ZindleUnderWindowManager : public Zindle {
+protected:
+    void SetUp() override
+    {
+        ownServer.emplace();
+        windowManager.emplace(std::vector<std::string>{"openbox", "--sm-disable", "--config-file",
+                                                       "/etc/xdg/openbox/rc.xml"},
+                              std::vector<std::string>{"DISPLAY=" + ownServer->display()});
+        XClient probe(ownServer->display());
+        ASSERT_TRUE(probe.waitForWindowManager(10s)) << "openbox did not start";
+        ASSERT_NO_FATAL_FAILURE(start(ownServer->display()));
+    }
+
+    void TearDown() override
+    {
+        Zindle::TearDown();
+        windowManager.reset();
+    }
+
+    // The whole window on the screen, the window manager's frame included.
+    struct Frame { int x, y, width, height, titleHeight; };
+    Frame frame()
+    {
+        const auto g = x->geometry(window);
+        const auto e = x->cardinals(window, "_NET_FRAME_EXTENTS");   // left, right, top, bottom
+        if (e.size() != 4)
+            return {g.x, g.y, g.width, g.height, 0};
+        return {g.x - static_cast<int>(e[0]), g.y - static_cast<int>(e[2]),
+                g.width + static_cast<int>(e[0] + e[1]), g.height + static_cast<int>(e[2] + e[3]),
+                static_cast<int>(e[2])};
+    }
+
+    std::optional<XServer> ownServer;
+    std::optional<Process> windowManager;
+};
+
+TEST_F(ZindleUnderWindowManager, StandsCentredFrameIncludedWithItsIcon)
+{
+    ASSERT_TRUE(x->waitFor(window, [&](const Image&) { return frame().titleHeight > 0; }))
+        << "no frame round the window";
+    const Frame f = frame();
+    auto area = x->cardinals(x->root(), "_NET_WORKAREA");   // x, y, width, height
+    if (area.size() < 4)
+        area = {0, 0, 1024, 768};
+    EXPECT_LE(std::abs(2 * f.x - (2 * area[0] + area[2] - f.width)), 2) << "left " << f.x;
+    EXPECT_LE(std::abs(2 * f.y - (2 * area[1] + area[3] - f.height)), 2) << "top " << f.y;
+    const auto g = x->geometry(window);
+    EXPECT_EQ(g.width, 620);
+    EXPECT_EQ(g.height, 456);
+
+    // The hand at the left of the title bar: its white glove and cyan cuff.
+    const Image title = x->grabScreen().crop(f.x, f.y, f.titleHeight + 8, f.titleHeight);
+    int white = 0, cyan = 0;
+    for (std::uint32_t p : title.pixels) {
+        const unsigned r = p >> 16, gr = (p >> 8) & 0xFF, b = p & 0xFF;
+        white += r > 0xF0 && gr > 0xF0 && b > 0xF0 ? 1 : 0;
+        cyan += r < 0x20 && gr > 0xC0 && b > 0xC0 ? 1 : 0;
+    }
+    EXPECT_GE(white, 10);
+    EXPECT_GE(cyan, 6);
+}
+
+TEST_F(ZindleUnderWindowManager, ClosingMidGameEndsTheProgramAtOnce)
+{
+    type("st");
+    ASSERT_TRUE(waitForFrame(3));
+    x->closeByWindowManager(window);
+    EXPECT_EQ(program->wait(2000ms), 0) << "the program did not end with status 0 within 2 s";
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(x->bells(), 0);
+}
+
+TEST_F(ZindleUnderWindowManager, MinimisedTheClockRunsOnAndKeysCountOnReturn)
+{
+    const auto firstHit = Clock::now();
+    type("s");
+    ASSERT_TRUE(waitForFrame(2));
+    xdotool(display_, {"windowminimize", "--sync", std::to_string(window)});
+    std::this_thread::sleep_for(3s);
+    activate(window);
+    type("ti");
+    EXPECT_TRUE(waitForFrame(1)) << "keys typed after the restore count";
+    ASSERT_NO_FATAL_FAILURE(waitForTheEnd());
+    const double seconds = std::chrono::duration<double>(x->bellTimes().back() - firstHit).count();
+    EXPECT_GT(seconds, 14.5);
+    EXPECT_LT(seconds, 16.5);
+}
+
+TEST_F(ZindleUnderWindowManager, KeysTypedIntoAnotherWindowChangeNothing)
+{
+    type("s");
+    ASSERT_TRUE(waitForFrame(2));
+    const Image before = screen();
+    activate(x->createWindow("Another"));
+    type("tistis");
+    std::this_thread::sleep_for(150ms);
+    EXPECT_EQ(screen(), before);
+    activate(window);
+    type("t");
+    EXPECT_TRUE(waitForFrame(3)) << "keys count again once the window is back";
 }
 
 // At a scale factor of 2 the window keeps its logical size and layout: every

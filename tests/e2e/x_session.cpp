@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <ctime>
@@ -35,6 +36,10 @@ std::vector<char*> pointers(std::vector<std::string>& strings)
     out.push_back(nullptr);
     return out;
 }
+
+// Requests on a window that is unmapped or gone (a grab of a minimised
+// window) fail; the test sees an empty answer instead of the program ending.
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
@@ -142,18 +147,20 @@ XServer::XServer(const std::string& size)
 int Image::count(int x0, int y0, int w, int h, std::uint32_t rgb) const
 {
     int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x)
+    for (int y = std::max(y0, 0); y < std::min(y0 + h, height); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x0 + w, width); ++x)
             n += at(x, y) == rgb ? 1 : 0;
     return n;
 }
 
 Image Image::crop(int x0, int y0, int w, int h) const
 {
+    // Pixels outside the image (a failed grab has none) read as a value no
+    // screen pixel has.
     Image out{w, h, {}};
     for (int y = y0; y < y0 + h; ++y)
         for (int x = x0; x < x0 + w; ++x)
-            out.pixels.push_back(at(x, y));
+            out.pixels.push_back(x >= 0 && y >= 0 && x < width && y < height ? at(x, y) : 0xFF000000u);
     return out;
 }
 
@@ -166,6 +173,7 @@ XClient::XClient(const std::string& display)
                               &minor, &reason);
     if (display_ == nullptr)
         throw std::runtime_error("cannot open display " + display);
+    XSetErrorHandler(ignoreErrors);
     XkbSelectEvents(display_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
     XSync(display_, False);
 }
@@ -211,28 +219,90 @@ std::string XClient::windowName(Window w)
     return out;
 }
 
+Window XClient::root() const { return DefaultRootWindow(display_); }
+
+// The children of the root window, and the clients a window manager lists.
+std::vector<Window> XClient::topLevels()
+{
+    std::vector<Window> windows;
+    Window rootWindow = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display_, root(), &rootWindow, &parent, &children, &count)) {
+        windows.assign(children, children + count);
+        if (children != nullptr)
+            XFree(children);
+    }
+    for (long client : cardinals(root(), "_NET_CLIENT_LIST"))
+        windows.push_back(static_cast<Window>(client));
+    return windows;
+}
+
 Window XClient::waitForWindow(const std::string& name, Millis timeout)
 {
     const auto end = Clock::now() + timeout;
     do {
-        Window root = 0, parent = 0, *children = nullptr;
-        unsigned int count = 0;
-        if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
-            Window found = 0;
-            for (unsigned int i = 0; i < count && found == 0; ++i) {
-                XWindowAttributes a;
-                if (XGetWindowAttributes(display_, children[i], &a) && a.map_state == IsViewable &&
-                    windowName(children[i]) == name)
-                    found = children[i];
-            }
-            if (children != nullptr)
-                XFree(children);
-            if (found != 0)
-                return found;
+        for (Window w : topLevels()) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(display_, w, &a) && a.map_state == IsViewable && windowName(w) == name)
+                return w;
         }
         pause(Millis(5));
     } while (Clock::now() < end);
     return 0;
+}
+
+std::vector<long> XClient::cardinals(Window w, const std::string& property)
+{
+    const Atom name = XInternAtom(display_, property.c_str(), False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> values;
+    if (XGetWindowProperty(display_, w, name, 0, 1024, False, AnyPropertyType, &type, &format, &items,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        if (format == 32) {
+            const auto* longs = reinterpret_cast<const long*>(data);
+            values.assign(longs, longs + items);
+        }
+        XFree(data);
+    }
+    return values;
+}
+
+bool XClient::waitForWindowManager(Millis timeout)
+{
+    const auto end = Clock::now() + timeout;
+    while (cardinals(root(), "_NET_SUPPORTING_WM_CHECK").empty()) {
+        if (Clock::now() > end)
+            return false;
+        pause(Millis(10));
+    }
+    return true;
+}
+
+void XClient::closeByWindowManager(Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = CurrentTime;
+    e.xclient.data.l[1] = 2;   // from a pager or task bar
+    XSendEvent(display_, root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display_);
+}
+
+Window XClient::createWindow(const std::string& name)
+{
+    const Window w = XCreateSimpleWindow(display_, root(), 0, 0, 200, 100, 0, 0, 0xFFFFFF);
+    XStoreName(display_, w, name.c_str());
+    XSelectInput(display_, w, KeyPressMask);
+    XMapWindow(display_, w);
+    XFlush(display_);
+    return w;
 }
 
 XClient::Geometry XClient::geometry(Window w)
@@ -273,9 +343,9 @@ Image XClient::grab(Window w)
     XGetWindowAttributes(display_, w, &a);
     XImage* image = XGetImage(display_, w, 0, 0, static_cast<unsigned>(a.width),
                               static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
-    Image out{a.width, a.height, {}};
     if (image == nullptr)
-        return out;
+        return {};
+    Image out{a.width, a.height, {}};
     out.pixels.reserve(static_cast<std::size_t>(a.width * a.height));
     for (int y = 0; y < a.height; ++y)
         for (int x = 0; x < a.width; ++x)
@@ -283,6 +353,8 @@ Image XClient::grab(Window w)
     XDestroyImage(image);
     return out;
 }
+
+Image XClient::grabScreen() { return grab(root()); }
 
 void xdotool(const std::string& display, const std::vector<std::string>& args)
 {

@@ -70,8 +70,9 @@ public:
     XClient(const XClient&) = delete;
     XClient& operator=(const XClient&) = delete;
 
-    // The first mapped top-level window whose name is `name`; waits up to
-    // `timeout`, polling every few milliseconds. 0 if none appears.
+    // The first mapped top-level window whose name is `name`, framed by a
+    // window manager or not; waits up to `timeout`, polling every few
+    // milliseconds. 0 if none appears.
     Window waitForWindow(const std::string& name, Millis timeout);
     std::string windowName(Window w);
     // Client area position on the screen and size.
@@ -80,6 +81,16 @@ public:
     // Sizes of the images in the window's _NET_WM_ICON.
     std::vector<std::pair<int, int>> iconSizes(Window w);
     Image grab(Window w);
+    Image grabScreen();
+    Window root() const;
+    // A property of 32-bit numbers (CARDINAL), empty if it is not set.
+    std::vector<long> cardinals(Window w, const std::string& property);
+    // Waits until a window manager has announced itself on the screen.
+    bool waitForWindowManager(Millis timeout);
+    // Asks the window manager to close `w`, as its close button does.
+    void closeByWindowManager(Window w);
+    // A plain window of the test's own, mapped, named `name`.
+    Window createWindow(const std::string& name);
     // Waits until `done(grab(w))` holds or `timeout` passes.
     template <typename Predicate>
     bool waitFor(Window w, Predicate done, Millis timeout = Millis(5000));
@@ -90,6 +101,7 @@ public:
 
 private:
     void readEvents();
+    std::vector<Window> topLevels();
     _XDisplay* display_ = nullptr;
     int xkbEvent_ = 0;
     std::vector<Clock::time_point> bells_;

@@ -202,7 +202,8 @@ using ::testing::AssertionSuccess;
     }
     if (takingKeys != (ended ? 0 : 1))
         return AssertionFailure() << takingKeys << " key boxes take keys";
-    if (runtime.keyboardHolder() != (ended ? 0 : waiting ? 1 : model.due))
+    if (runtime.keyboardHolder() != (ended ? 0 : waiting ? 1 : model.due) ||
+        runtime.buttonHoldsKeyboard() != ended)
         return AssertionFailure() << "keyboard with box " << runtime.keyboardHolder();
 
     const std::array<std::int16_t, 3> letters{v.letter1, v.letter2, v.letter3};

@@ -123,7 +123,6 @@ Runtime::Runtime()
             auto box = std::make_unique<KeyBox>(entry, log_, recording_);
             ui::attach(controls_, entry, *box);
             boxes_.at(static_cast<std::size_t>(entry.group - 1)) = box.get();
-            tab_order_.push_back(box.get());
             controls_list_.push_back(std::move(box));
             break;
         }
@@ -144,8 +143,8 @@ Runtime::Runtime()
         }
     }
     controls_.beep = &beep_;
-    std::sort(tab_order_.begin(), tab_order_.end(),
-              [](const KeyBox* a, const KeyBox* b) { return a->entry().tab < b->entry().tab; });
+    for (const ui::ControlLayout* entry : ui::keyboardOrder())
+        tab_order_.push_back(find(entry->name, entry->index));
     if (!controls_.complete())
         throw std::logic_error("the layout leaves a control of the window unset");
 }
@@ -160,16 +159,29 @@ void Runtime::load(ui::FormEvents& events)
 void Runtime::settleKeyboard()
 {
     std::vector<ui::FocusCandidate> candidates;
-    for (const KeyBox* box : tab_order_)
-        candidates.push_back({box->visible(), box->enabled()});
+    for (const Control* control : tab_order_)
+        candidates.push_back({control->visible(), control->enabled()});
     holder_ = ui::settleFocus(candidates, holder_);
 }
 
+const Control* Runtime::holder() const
+{
+    return holder_ < 0 ? nullptr : tab_order_[static_cast<std::size_t>(holder_)];
+}
+
+int Runtime::keyboardHolder() const
+{
+    const Control* h = holder();
+    return h != nullptr && h->entry().kind == ui::Kind::KeyBox ? h->entry().group : 0;
+}
+
+bool Runtime::buttonHoldsKeyboard() const { return holder() == button_; }
+
 bool Runtime::press(std::int16_t& code)
 {
-    if (events_ == nullptr || holder_ < 0)
+    if (events_ == nullptr || keyboardHolder() == 0)
         return false;
-    ui::deliverKeyPress(*events_, tab_order_[static_cast<std::size_t>(holder_)]->entry().group, code);
+    ui::deliverKeyPress(*events_, keyboardHolder(), code);
     settleKeyboard();
     return true;
 }

@@ -114,7 +114,8 @@ public:
     void load(ui::FormEvents& events);
 
     // A key press with this character code, delivered to the key box that
-    // holds the keyboard. Returns false when no box holds it. `code` gets
+    // holds the keyboard. Returns false when no box holds it (keys that reach
+    // "Continue" press it only as Space or Enter, which the window decides). `code` gets
     // what the handler left in it.
     bool press(std::int16_t& code);
     bool press(char16_t character);
@@ -130,7 +131,9 @@ public:
     bool tick();
 
     // The key box (1 to 3) that holds the keyboard, 0 for none.
-    int keyboardHolder() const { return holder_ < 0 ? 0 : holder_ + 1; }
+    int keyboardHolder() const;
+    // Whether "Continue" holds the keyboard.
+    bool buttonHoldsKeyboard() const;
 
     const Label& label(std::string_view name, int index = -1) const;
     const Label& tile(int row, int index) const;
@@ -154,7 +157,9 @@ private:
     WriteLog log_;
     bool recording_ = true;
     std::vector<std::unique_ptr<Control>> controls_list_;
-    std::vector<KeyBox*> tab_order_;   // key boxes in tab order
+    const Control* holder() const;
+
+    std::vector<const Control*> tab_order_;   // key boxes and the button, in tab order
     std::array<std::array<Label*, ui::kTilesPerRow>, 3> tiles_{};
     std::array<Line*, ui::kFrameLines> lines_{};
     std::array<KeyBox*, 3> boxes_{};
