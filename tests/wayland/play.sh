@@ -1,0 +1,152 @@
+#!/bin/sh
+# A full game on Wayland. The real program runs under sway (headless, the
+# pixman renderer, no input devices) with QT_QPA_PLATFORM=wayland; wtype
+# types into it, grim takes the screenshots and a PulseAudio null sink hears
+# the bells. sway refuses to run as root, so as root everything here runs as
+# the user nobody, from a copy of the program that user can read.
+# Checks that the game draws exactly as on X11, counts keys and moves the
+# frame, counts the clock down, ends with seven bells at the sound server,
+# and continues from the keyboard.
+#   play.sh ZINDLE
+set -eu
+zindle=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../common.sh"
+
+chmod 755 "$work"
+mkdir -m 700 "$work/run" "$work/home"
+cp "$zindle" "$work/zindle"
+chmod 755 "$work/zindle"
+as_user=""
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody:nogroup "$work/run" "$work/home"
+    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+fi
+out="$work/home"
+wayland=""
+# A command (after any NAME=VALUE) as the test's user, in the test's own
+# session: nothing of the caller's environment but the path. "served ARGS &"
+# leaves the command's own pid in $!, so that the clean-up ends the server
+# itself and not a shell around it.
+served() {
+    exec $as_user env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
+        WAYLAND_DISPLAY="$wayland" PULSE_SERVER="unix:$work/run/pulse-native" "$@"
+}
+session() { (served "$@"); }
+
+# The compositor: one 1024 x 768 output; the game's window floats in the
+# middle, without a border.
+cat >"$work/sway.conf" <<'CONF'
+xwayland disable
+output HEADLESS-1 resolution 1024x768
+default_border none
+default_floating_border none
+for_window [app_id=".*"] floating enable
+CONF
+chmod 644 "$work/sway.conf"
+served WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+track $!
+for _ in $(seq 100); do
+    wayland=$(cd "$work/run" && ls wayland-? 2>/dev/null | head -1) || true
+    [ -n "$wayland" ] && break
+    sleep 0.05
+done
+[ -n "$wayland" ] || fail "sway did not start: $(tail -5 "$work/sway.log")"
+
+# The sound server, its null sink recorded, new playback streams counted.
+served pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --log-target=stderr \
+    --load="module-null-sink sink_name=zindle_bell" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$work/run/pulse-native" \
+    >"$work/pulse.log" 2>&1 &
+track $!
+for _ in $(seq 100); do session pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+session pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -5 "$work/pulse.log")"
+served pactl subscribe >"$work/streams" 2>&1 &
+track $!
+served parec --latency-msec=10 --raw --format=s16le --channels=1 --rate=8000 \
+    -d zindle_bell.monitor >"$work/bells.raw" &
+recorder=$!
+track $recorder
+
+served QT_QPA_PLATFORM=wayland "$work/zindle" >"$work/game.log" 2>&1 &
+game=$!
+track $game
+
+# The window's place on the screen, from the compositor.
+for _ in $(seq 100); do
+    place=$(session SWAYSOCK="$(ls "$work"/run/sway-ipc.*.sock)" swaymsg -t get_tree 2>/dev/null |
+        /usr/bin/python3 "$here/window_rect.py" Zindle 2>/dev/null) && break
+    sleep 0.05
+done
+[ -n "${place:-}" ] || fail "no Zindle window: $(tail -5 "$work/game.log")"
+set -- $place
+left=$1 top=$2
+[ "$3 $4" = "620 456" ] || fail "the window is $3 x $4, not 620 x 456"
+
+# A screenshot of the window, in a file of its own; prints the file's name.
+screenshot() {
+    name=$(date +%s%N)
+    session grim "$out/screen$name.png"
+    convert "$out/screen$name.png" -crop "620x456+$left+$top" +repage "$work/window$name.png"
+    echo "$work/window$name.png"
+}
+# The colour of a pixel of a window screenshot, as RRGGBB.
+pixel() { convert "$1" -format '%[hex:p{'"$2,$3"'}]' info: | cut -c1-6; }
+# wtype's keys are lost while the compositor is still taking its new
+# virtual keyboard: each call waits 300 ms before it types.
+typekeys() { session wtype -s 300 "$@"; }
+waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
+    for _ in $(seq 25); do
+        [ "$(pixel "$(screenshot)" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.2
+    done
+    fail "$1"
+}
+
+# The start, as on X11: the same window grabbed from an Xvfb.
+start=$(screenshot)
+start_xvfb
+"$zindle" >/dev/null 2>&1 &
+track $!
+x11=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1) || fail "no X11 window"
+sleep 0.5
+import -window "$x11" "$work/x11.png"
+differing=$(compare -metric AE "$start" "$work/x11.png" null: 2>&1) || true
+[ "$differing" = "0" ] || fail "the start on Wayland differs from X11 in $differing pixels"
+
+# Keys count and move the frame; the clock runs.
+typekeys s
+waitfor "the first hit did not show the frame at slot 2" 300 144 FFFFFF
+first_hit=$(date +%s.%N)
+typekeys t i
+waitfor "two more hits did not move the frame to slot 1" 180 144 FFFFFF
+sleep 2
+running=$(screenshot)
+convert "$start" -crop 154x33+232+248 +repage "$work/clock-start.png"
+convert "$running" -crop 154x33+232+248 +repage "$work/clock-running.png"
+[ "$(compare -metric AE "$work/clock-start.png" "$work/clock-running.png" null: 2>&1)" != "0" ] ||
+    fail "the clock did not count down"
+
+# The end: seven bell sounds played, "Continue" shown.
+for _ in $(seq 200); do
+    [ "$(grep -c "'new' on sink-input" "$work/streams")" -ge 7 ] && break
+    sleep 0.1
+done
+ended=$(date +%s.%N)
+bells=$(grep -c "'new' on sink-input" "$work/streams" || true)
+[ "$bells" -eq 7 ] || fail "$bells bell sounds reached the sound server, not 7"
+waitfor "Continue did not appear" 300 436 C0C0C0
+sleep 1.5
+kill "$recorder"
+wait "$recorder" 2>/dev/null || true
+sounds=$(/usr/bin/python3 "$here/count_sounds.py" 8000 <"$work/bells.raw")
+echo "the end seen $(awk "BEGIN { print $ended - $first_hit }") s after the first hit was seen; 7 bell streams; recorded: $sounds"
+[ "${sounds%% *}" -ge 1 ] || fail "nothing was heard at the sound server"
+
+# Continue from the keyboard, then a second game.
+typekeys " "
+waitfor "Space did not continue" 114 382 FFFF00
+typekeys s
+waitfor "the second game did not start" 300 144 FFFFFF
+kill "$game"
+echo "ok: a full game on Wayland"
