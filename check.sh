@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Zindle and runs every test: once in the
 # ordinary build and once built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Zindle for release and writes the Debian
 # package zindle_1.00_<arch>.deb into build-release/.
 set -eu

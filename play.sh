@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Zindle and starts it.
 set -eu
 cd "$(dirname "$0")"

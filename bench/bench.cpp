@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast and how exact the game is, beside its floor: the real program,
 // a bare Qt Widgets window and a bare Xlib window, each measured on an Xvfb
 // of the benchmark's own through real X events (XTest) and pixels read back.

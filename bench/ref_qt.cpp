@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The toolkit's floor: a bare Qt Widgets window of the game's size with one
 // label whose text changes on each key press.
 

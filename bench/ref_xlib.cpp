@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor: a bare Xlib window of the game's size that paints a rectangle
 // on each key press, alternating two colours.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # How fast is it: builds the game, the benchmark and its two reference
 # windows for release, runs them on an Xvfb of the benchmark's own and
 # prints one table (Markdown). About five minutes.

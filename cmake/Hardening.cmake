@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The hardening Debian builds its packages with: position-independent
 # executables, full RELRO, a strong stack protector, fortified libc calls in
 # optimised builds, stack-clash and control-flow protection.

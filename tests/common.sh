@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the test scripts (sourced): a work folder removed on exit, the
 # processes handed to track() ended on exit, fail(), and start_xvfb, which
 # starts an Xvfb of the script's own on a free display and exports DISPLAY.

@@ -1,12 +1,13 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build and run, and with
 # "test" also those its tests need; only what is missing, as root directly
 # and through sudo otherwise.
 set -eu
 
-build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-inter fonts-liberation2"
-package_packages="dpkg-dev file"
-test_packages="googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils openbox dbus-x11 sway wtype grim qt6-wayland imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace libcanberra0 libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi"
+build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev librsvg2-bin fonts-inter fonts-liberation2"
+package_packages="dpkg-dev file lintian"
+test_packages="googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian appstream-compose openbox dbus-x11 sway wtype grim qt6-wayland imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace libcanberra0 libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi"
 
 wanted="$build_packages"
 case "${1:-}" in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the window's icon images as PNG files (one per drawn size) and as
 // one Windows icon file, for installing and packaging.
 //   icon_export OUTDIR BASENAME
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString base = QString::fromLocal8Bit(argv[2]);
-    const QIcon icon = zindle::app::zindleIcon();
+    const QIcon icon = zindle::app::drawnIcon();
     bool ok = true;
     for (const QSize& size : icon.availableSizes()) {
         const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(base).arg(size.width()));

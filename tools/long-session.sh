@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Plays 200 games in a row in the real program under its own Xvfb (about an
 # hour) and checks that every game ends with seven bells and the right score
 # and that the program's memory stays flat.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Plays a full game of the real program under Valgrind's memcheck on an Xvfb
 # of its own and prints memcheck's summary. Errors inside system libraries
 # show with their stacks; the program's own code is src/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/accessibility.h"
 
 #include "app/form_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/form_window.h"
 
 #include "app/frame_extents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/frame_extents.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/icon.h"
 
 #include <QPixmap>
@@ -9,11 +10,19 @@ namespace {
 #include "icons/zindle-32.xpm"
 }  // namespace
 
-QIcon zindleIcon()
+QIcon drawnIcon()
 {
     QIcon icon;
     icon.addPixmap(QPixmap(zindle_32_xpm));
     icon.addPixmap(QPixmap(zindle_16_xpm));
+    return icon;
+}
+
+QIcon zindleIcon()
+{
+    QIcon icon = drawnIcon();
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zindle-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

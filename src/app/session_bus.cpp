@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/session_bus.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/timer_control.h"
 
 #if defined(__linux__)

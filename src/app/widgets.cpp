@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/widgets.h"
 
 #include "app/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/frmzindle.h"
 
 #include "game/neighbours.h"

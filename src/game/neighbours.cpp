@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/neighbours.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/focus.h"
 
 namespace zindle::ui {

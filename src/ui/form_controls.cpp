@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/form_controls.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/form_events.h"
 
 namespace zindle::ui {

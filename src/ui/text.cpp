@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text.h"
 
 namespace zindle::ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the Qt binding's tests on Qt's offscreen platform: real widgets and
 // real events without a display.
 

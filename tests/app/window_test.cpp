@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/fonts.h"
 #include "app/window_fixture.h"
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Screen readers can follow the game: under a private D-Bus session with the
 # accessibility bus switched on as a screen reader switches it on, the tree
 # of the real program is read over AT-SPI before and after three hits.

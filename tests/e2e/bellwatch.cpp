@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Listens for XKB bell notifications on an X display and prints one line
 // per bell: the wall-clock time in seconds with microseconds. Exits after
 // the number of bells given as its argument, or never with none.

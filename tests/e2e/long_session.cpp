@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays many games in a row in the real program under its own Xvfb, the way
 // a player does, and reports how its memory develops:
 //   long_session ZINDLE [GAMES]

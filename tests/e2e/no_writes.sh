@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The program writes no file and leaves nothing behind. Plays a full game of
 # the real program under strace, on an Xvfb of its own, with no D-Bus session
 # bus (and the D-Bus library's autolaunch helper installed, as on most

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Reads the game's accessibility tree over AT-SPI, as a screen reader does,
 and checks it.
 

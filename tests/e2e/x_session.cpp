@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/x_session.h"
 
 #include <X11/Xlib.h>

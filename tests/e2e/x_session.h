@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the end-to-end tests need of an X display: an Xvfb of their own, the

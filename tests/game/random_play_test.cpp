@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random play: a long run of events of every kind a player or the clock can
 // produce, from a fixed seed, checking after every event that the window
 // shows a state the rules allow and that it agrees with a small model of

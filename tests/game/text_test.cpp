@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "headless/runtime.h"
 
 #include "ui/focus.h"

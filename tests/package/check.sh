@@ -1,5 +1,6 @@
 #!/bin/sh
-# Checks of the desktop integration and the Debian package.
+# SPDX-License-Identifier: MIT
+# Checks of the desktop integration, the Debian package and the licence.
 #   check.sh STEP BUILD_DIR
 set -eu
 step=$1
@@ -20,43 +21,97 @@ validate)
     ;;
 install)
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
-    for f in bin/zindle \
+    icons=share/icons/hicolor
+    for f in games/zindle \
              share/applications/$app_id.desktop \
              share/metainfo/$app_id.metainfo.xml \
-             share/icons/hicolor/16x16/apps/$app_id.png \
-             share/icons/hicolor/32x32/apps/$app_id.png; do
+             $icons/scalable/apps/$app_id.svg \
+             share/man/man6/zindle.6.gz \
+             share/doc/zindle/copyright share/doc/zindle/changelog.gz; do
         [ -f "$work/prefix/$f" ] || fail "not installed: $f"
     done
-    file "$work/prefix/share/icons/hicolor/16x16/apps/$app_id.png" | grep -q "16 x 16" ||
-        fail "the 16 x 16 icon has another size"
-    file "$work/prefix/share/icons/hicolor/32x32/apps/$app_id.png" | grep -q "32 x 32" ||
-        fail "the 32 x 32 icon has another size"
+    for size in 16 32 48 64 128 256; do
+        file "$work/prefix/$icons/${size}x$size/apps/$app_id.png" | grep -q "$size x $size" ||
+            fail "no $size x $size icon"
+    done
     grep -q "^Icon=$app_id$" "$work/prefix/share/applications/$app_id.desktop" ||
         fail "the desktop entry names another icon"
+    # The page of the manual reads without a warning.
+    out=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l \
+        "$work/prefix/share/man/man6/zindle.6.gz" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "the manual page: $out"
     ;;
 deb)
     cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
     deb=$(ls "$work"/zindle_1.00_*.deb) || fail "no zindle_1.00_<arch>.deb"
     [ "$(dpkg-deb -f "$deb" Package)" = zindle ] || fail "package name"
     [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version"
-    [ "$(dpkg-deb -f "$deb" Maintainer)" = Norvo ] || fail "maintainer"
+    dpkg-deb -f "$deb" Maintainer | grep -Eq '^Norvo <[^ @]+@[^ @]+\.[a-z]+>$' ||
+        fail "maintainer: $(dpkg-deb -f "$deb" Maintainer)"
     depends=$(dpkg-deb -f "$deb" Depends)
     for d in libqt6widgets6 libc6 fonts-inter fonts-liberation2; do
         echo "$depends" | grep -q "$d" || fail "Depends lacks $d: $depends"
     done
     dpkg-deb -f "$deb" Description | grep -q "keyboard reflex game" || fail "description"
     files=$(dpkg-deb -c "$deb")
-    for f in ./usr/bin/zindle ./usr/share/applications/$app_id.desktop \
+    for f in ./usr/games/zindle ./usr/share/applications/$app_id.desktop \
              ./usr/share/metainfo/$app_id.metainfo.xml \
-             ./usr/share/icons/hicolor/32x32/apps/$app_id.png; do
+             ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
+             ./usr/share/doc/zindle/copyright; do
         echo "$files" | grep -q " $f\$" || fail "the package lacks $f"
     done
-    # The packaged program starts and opens its window.
+    # The menu starts the program by name: it lies on the path Debian gives
+    # every user's session.
     dpkg-deb -x "$deb" "$work/root"
+    exec_name=$(sed -n 's/^Exec=//p' "$work/root/usr/share/applications/$app_id.desktop")
+    user_path=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' /etc/login.defs)
+    found=""
+    for dir in $(echo "$user_path" | tr ':' ' '); do
+        [ -x "$work/root$dir/$exec_name" ] && found="$dir/$exec_name"
+    done
+    [ -n "$found" ] || fail "the menu's command $exec_name is not on the user's path $user_path"
+    # The packaged program starts and opens its window.
     xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-        '$work/root/usr/bin/zindle' & pid=\$!
+        '$work/root$found' & pid=\$!
         timeout 20 xdotool search --sync --onlyvisible --name '^Zindle\$' >/dev/null; rc=\$?
         kill \$pid; wait \$pid 2>/dev/null; exit \$rc" || fail "the packaged program showed no window"
+    ;;
+lintian)
+    cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+    # Info tags that stay, each for its reason:
+    #  hardening-no-fortify-functions: the program calls no libc function
+    #    that could be fortified but memcpy and memmove with run-time sizes.
+    #  binary-has-unneeded-section: the compiler's version note in .comment,
+    #    which CPack's strip keeps; a few bytes, nothing else.
+    explained="hardening-no-fortify-functions binary-has-unneeded-section"
+    out=$(lintian --pedantic -I -E --tag-display-limit 0 "$work"/zindle_1.00_*.deb 2>&1 |
+        grep -v 'running with root privileges' || true)
+    echo "$out"
+    for tag in $explained; do out=$(echo "$out" | grep -v "^I: zindle: $tag " || true); done
+    [ -z "$out" ] || fail "lintian: $out"
+    ;;
+compose)
+    # A software centre's view: the AppStream catalogue composed from the
+    # installed tree finds the component and its icon, without an error.
+    cmake --install "$build" --prefix "$work/root/usr" >/dev/null
+    out=$(appstreamcli compose --no-color --origin zindle --result-root="$work/out" "$work/root" 2>&1) ||
+        fail "compose: $out"
+    echo "$out"
+    ! echo "$out" | grep -Eiq '^ *(E|W):|error|icon-not-found' || fail "compose reports a problem"
+    find "$work/out" -name '*.xml.gz' -exec zcat {} + > "$work/catalogue"
+    grep -q "<id>$app_id</id>" "$work/catalogue" || fail "the component is not in the catalogue"
+    grep -q '<icon type="cached"' "$work/catalogue" || fail "the catalogue has no icon for it"
+    ;;
+licence)
+    # Every source file carries its licence in one SPDX line.
+    source=$(cd "$(dirname "$0")/../.." && pwd)
+    missing=$(cd "$source" && find src tests tools bench cmake data .ci \
+        CMakeLists.txt check.sh play.sh package.sh -type f \
+        \( -name '*.cpp' -o -name '*.h' -o -name '*.sh' -o -name '*.py' -o -name '*.xpm' \
+           -o -name '*.txt' -o -name '*.cmake' -o -name '*.svg' -o -name '*.6' -o -name run \) \
+        -exec grep -L 'SPDX-License-Identifier: MIT' {} +) || true
+    [ -z "$missing" ] || fail "no SPDX line in: $missing"
+    [ -f "$source/LICENSE" ] || fail "no LICENSE"
     ;;
 hardening)
     # Debian 12's hardening: PIE, stack protector, RELRO and immediate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks the game's beep for the end-of-game sound seven times back to back,
 // on whatever platform Qt runs, prints which bell it used and how long the
 // seven requests took, then keeps the process alive for the sound to play.

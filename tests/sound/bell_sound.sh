@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The bell where the platform has none (Qt's offscreen platform stands in
 # for Wayland here): the sound theme's bell reaches a PulseAudio server on a
 # null sink, recorded from the sink's monitor; with no sound server the seven

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Counts the separate sounds in a recording, read from standard input as
 raw 16-bit mono samples at the rate given in argv[1]: runs of 10 ms windows
 louder than a threshold, apart by at least 30 ms of quiet. Prints the count

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # A full game on Wayland. The real program runs under sway (headless, the
 # pixman renderer, no input devices) with QT_QPA_PLATFORM=wayland; wtype
 # types into it, grim takes the screenshots and a PulseAudio null sink hears

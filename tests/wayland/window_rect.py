@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Prints "x y width height" of the window named argv[1] in sway's tree (JSON
 on standard input); exits 1 when there is none."""
 import json
