@@ -41,7 +41,8 @@ TEST_F(WindowPicture, HasTheLaidOutClientSizeAndTitle)
     EXPECT_EQ(window.size(), QSize(620, 456));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zindle"));
     EXPECT_FALSE(window.windowIcon().isNull());
-    EXPECT_EQ(window.windowIcon().availableSizes().size(), 2);
+    const QList<QSize> sizes{{32, 32}, {16, 16}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(window.windowIcon().availableSizes(), sizes);
 }
 
 TEST_F(WindowPicture, PlacesControlsInPixels)
