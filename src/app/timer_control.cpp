@@ -6,6 +6,9 @@
 #include <unistd.h>
 #endif
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <cstdint>
 
 namespace zindle::app {
@@ -48,6 +51,8 @@ void TimerControl::setEnabled(bool enabled)
 
 void TimerControl::arm(bool on)
 {
+    if (!on)
+        overdue_ = 0;
     if (fd_ < 0) {
         if (on)
             fallback_.start();
@@ -77,8 +82,28 @@ void TimerControl::deliver(bool force)
             due = expirations;
     }
 #endif
-    for (std::uint64_t i = 0; i < due && enabled_; ++i)
-        onTick_();
+    overdue_ += due;
+    deliverOverdue();
+}
+
+void TimerControl::deliverOverdue()
+{
+    if (overdue_ == 0 || !enabled_)
+        return;
+    --overdue_;
+    onTick_();
+    // The next one waits behind the repaint the tick asked for, which the
+    // toolkit posts at low priority.
+    if (overdue_ > 0 && enabled_)
+        QCoreApplication::postEvent(&next_, new QEvent(QEvent::User), Qt::LowEventPriority);
+}
+
+bool TimerControl::NextTick::event(QEvent* event)
+{
+    if (event->type() != QEvent::User)
+        return QObject::event(event);
+    timer_.deliverOverdue();
+    return true;
 }
 
 }  // namespace zindle::app

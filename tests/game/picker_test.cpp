@@ -2,6 +2,7 @@
 #include "game/game_fixture.h"
 #include "game/neighbours.h"
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -17,25 +18,18 @@ bool inSet(char letter, char of) { return neighbourSet(of).find(letter) != std::
 
 }  // namespace
 
-TEST(NeighbourTable, HoldsTwentySixSymmetricSets)
+// The table written out as the keyboard has it, set by set, each in the
+// order the refresh blocks its letters.
+TEST(NeighbourTable, HoldsEverySetAsWritten)
 {
-    int entries = 0;
-    for (char letter : kAlphabet) {
-        const std::string_view set = neighbourSet(letter);
-        entries += static_cast<int>(set.size());
-        EXPECT_GE(set.size(), 3u) << letter;
-        EXPECT_LE(set.size(), 9u) << letter;
-        ASSERT_FALSE(set.empty());
-        EXPECT_EQ(set.front(), letter);
-        EXPECT_EQ(std::set<char>(set.begin(), set.end()).size(), set.size()) << letter;
-        for (char other : set) {
-            EXPECT_NE(kAlphabet.find(other), std::string::npos) << letter;
-            EXPECT_TRUE(inSet(letter, other)) << other << " lacks " << letter;
-        }
-    }
-    EXPECT_EQ(entries, 164);
-    EXPECT_EQ(neighbourSet('D'), "DWERFVCXS");
-    EXPECT_EQ(neighbourSet('P'), "PLO");
+    const std::array<std::string_view, 26> table{
+        "AQWSXZ",    "BVFGHN",   "CXSDFV",    "DWERFVCXS", "ERFDSW",    "FERTGBVCD",
+        "GRTYHNBVF", "HTYUJMNBG", "IOLKJU",   "JYUIKMNH",  "KUIOLMJ",   "LIOPK",
+        "MHJKN",     "NGHJMB",   "OPLKI",     "PLO",       "QWSA",      "RTGFDE",
+        "SQWEDCXZA", "TYHGFR",   "UIKJHY",    "VDFGBC",    "WEDSAQ",    "XASDCZ",
+        "YUJHGT",    "ZASX"};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        EXPECT_EQ(neighbourSet(kAlphabet[i]), table[i]) << kAlphabet[i];
     EXPECT_TRUE(neighbourSet('a').empty());
     EXPECT_TRUE(neighbourSet('@').empty());
 }
@@ -99,13 +93,11 @@ TEST_F(Pickers, StartTargetsBlockTheirNeighbours)
 TEST_F(Pickers, OutcomeRuleHoldsForEveryValidChoiceOfTargets)
 {
     runtime.recordWrites(false);
-    int valid = 0;
     for (char a : kAlphabet)
         for (char b : kAlphabet)
             for (char c : kAlphabet) {
                 if (inSet(b, a) || inSet(c, a) || inSet(c, b))
                     continue;
-                ++valid;
                 game.Lbltext1_Click(static_cast<std::int16_t>(a - 'A'));
                 game.Lbltext2_Click(static_cast<std::int16_t>(b - 'A'));
                 game.Lbltext3_Click(static_cast<std::int16_t>(c - 'A'));
@@ -114,7 +106,6 @@ TEST_F(Pickers, OutcomeRuleHoldsForEveryValidChoiceOfTargets)
                 ASSERT_TRUE(runtime.tile(2, b - 'A').enabled());
                 ASSERT_TRUE(runtime.tile(3, c - 'A').enabled());
             }
-    EXPECT_GT(valid, 5000);
 }
 
 TEST_F(Pickers, FreeTileSetsTheTargetAndBigLetter)

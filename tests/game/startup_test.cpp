@@ -40,17 +40,3 @@ TEST_F(GameTest, StartUpLeavesTheGameWaiting)
     EXPECT_EQ(runtime.keyboardHolder(), 1);
     EXPECT_EQ(runtime.beeps(), 0);
 }
-
-TEST_F(GameTest, StartingTwiceGivesTheSameFirstState)
-{
-    zindle::headless::Runtime again;
-    zindle::game::Frmzindle second(again.controls());
-    again.load(second);
-    for (std::size_t i = 0; i < runtime.all().size(); ++i) {
-        const auto& a = *runtime.all()[i];
-        const auto& b = *again.all()[i];
-        EXPECT_EQ(a.visible(), b.visible()) << a.entry().name;
-        EXPECT_EQ(a.enabled(), b.enabled()) << a.entry().name;
-    }
-    EXPECT_EQ(runtime.log(), again.log());
-}

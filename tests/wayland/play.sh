@@ -5,7 +5,8 @@
 # types into it, grim takes the screenshots and a PulseAudio null sink hears
 # the bells. sway refuses to run as root, so as root everything here runs as
 # the user nobody, from a copy of the program that user can read.
-# Checks that the game draws exactly as on X11, counts keys and moves the
+# Checks that the game draws exactly as on X11 and as its reference picture,
+# counts keys and moves the
 # frame, counts the clock down, ends with seven bells at the sound server,
 # and continues from the keyboard.
 #   play.sh ZINDLE
@@ -104,7 +105,9 @@ waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
     fail "$1"
 }
 
-# The start, as on X11: the same window grabbed from an Xvfb.
+# The start, pixel for pixel the reference picture of the window, and the
+# same window grabbed from an Xvfb.
+reference="$here/../pictures/start.png"
 start=$(screenshot)
 start_xvfb
 "$zindle" >/dev/null 2>&1 &
@@ -112,8 +115,10 @@ track $!
 x11=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1) || fail "no X11 window"
 sleep 0.5
 import -window "$x11" "$work/x11.png"
-differing=$(compare -metric AE "$start" "$work/x11.png" null: 2>&1) || true
-[ "$differing" = "0" ] || fail "the start on Wayland differs from X11 in $differing pixels"
+for picture in "$start" "$work/x11.png"; do
+    differing=$(compare -metric AE "$picture" "$reference" null: 2>&1) || true
+    [ "$differing" = "0" ] || fail "$(basename "$picture") differs from the reference in $differing pixels"
+done
 
 # Keys count and move the frame; the clock runs.
 typekeys s

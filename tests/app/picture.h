@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace zindle::testing {
+
+// Whether `actual` equals the reference picture NAME.png under
+// tests/pictures, pixel for pixel. On a difference the picture as it is and
+// a map of the differing pixels (red on a dimmed copy) go into the build
+// folder, and the failure names them. With ZINDLE_WRITE_PICTURES=1 in the
+// environment (tools/update-pictures.sh) it writes the reference instead.
+::testing::AssertionResult matchesPicture(const QImage& actual, const QString& name);
+
+}  // namespace zindle::testing
