@@ -35,16 +35,6 @@ TEST_F(WindowPicture, HasTheLaidOutClientSizeAndTitle)
     EXPECT_EQ(window.windowIcon().availableSizes(), sizes);
 }
 
-TEST_F(WindowPicture, GivesTheKeyboardToTheFirstKeyBox)
-{
-    EXPECT_EQ(window.keyboardHolder(), window.keyBox(1));
-    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
-    EXPECT_FALSE(window.keyBox(2)->isVisible());
-    EXPECT_FALSE(window.keyBox(3)->isVisible());
-    EXPECT_FALSE(window.button()->isVisible());
-    EXPECT_FALSE(window.timer().enabled());
-}
-
 TEST_F(WindowPicture, UsesTheChosenFontFaces)
 {
     for (const char* name : {"Lblotsikko", "Lblohje", "Lblletter1", "Lblnorvo"}) {

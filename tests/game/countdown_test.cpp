@@ -63,17 +63,6 @@ TEST_F(Countdown, EveryTickWritesBothDigits)
     EXPECT_EQ(runtime.log(), expected);
 }
 
-TEST_F(Countdown, TenIsNotTheEnd)
-{
-    runtime.type(u"s");
-    ticks(5);
-    EXPECT_EQ(clock(), u" 1| 0");
-    EXPECT_TRUE(runtime.timer().enabled());
-    EXPECT_FALSE(runtime.button().visible());
-    runtime.type(u"t");
-    EXPECT_EQ(vars().pisteet, 2);
-}
-
 TEST_F(Countdown, GameEndsWithSevenBeepsThenContinue)
 {
     runtime.type(u"s");
