@@ -1,39 +1,128 @@
 // SPDX-License-Identifier: MIT
 #include "app/accessibility.h"
 
+#include "app/drawn.h"
 #include "app/form_window.h"
 #include "app/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QWindow>
 
 namespace zindle::app {
 
 namespace {
 
-// A label reads as its caption.
-class LabelAccessible final : public QAccessibleWidget {
+// A label, tile or frame line on the window's surface: a label reads as its
+// caption, a tile is described by its row and disabled while blocked.
+class DrawnAccessible final : public QAccessibleInterface {
 public:
-    explicit LabelAccessible(LabelWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    DrawnAccessible(const Drawn& drawn, const FormWindow& window) : drawn_(drawn), window_(window) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_.windowHandle(); }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(const_cast<FormWindow*>(&window_));
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return {window_.mapToGlobal(drawn_.rect().topLeft()), drawn_.rect().size()};
+    }
 
     QString text(QAccessible::Text t) const override
     {
-        const auto* label = static_cast<const LabelWidget*>(widget());
+        const auto* label = dynamic_cast<const DrawnLabel*>(&drawn_);
+        if (label == nullptr)
+            return {};
         if (t == QAccessible::Name)
             return label->caption();
-        if (t == QAccessible::Description)
-            return label->accessibleDescription();
-        return QAccessibleWidget::text(t);
+        if (t == QAccessible::Description && label->isTile())
+            return QStringLiteral("Letter for the %1 slot").arg(slotName(label->entry().group));
+        return {};
+    }
+
+    QAccessible::Role role() const override
+    {
+        return dynamic_cast<const DrawnLabel*>(&drawn_) != nullptr ? QAccessible::StaticText
+                                                                  : QAccessible::Client;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.disabled = !drawn_.isEnabled();
+        s.invisible = !drawn_.isVisible() || !window_.isVisible();
+        return s;
+    }
+
+private:
+    const Drawn& drawn_;
+    const FormWindow& window_;
+};
+
+// The game's window is a frame named by its title. Its children are what is
+// drawn on its surface, in drawing order, then its real controls; the
+// interface of a drawn child is made when a client first asks for it.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return drawnCount() + QAccessibleWidget::childCount(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (index >= drawnCount())
+            return QAccessibleWidget::child(index - drawnCount());
+        Drawn& drawn = *form().surface().items()[static_cast<std::size_t>(index)];
+        if (drawn.accessibleId == 0)
+            drawn.accessibleId = QAccessible::registerAccessibleInterface(new DrawnAccessible(drawn, form()));
+        return QAccessible::accessibleInterface(drawn.accessibleId);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < drawnCount(); ++i) {
+            const unsigned id = form().surface().items()[static_cast<std::size_t>(i)]->accessibleId;
+            if (id != 0 && QAccessible::accessibleInterface(id) == child)
+                return i;
+        }
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return widget < 0 ? -1 : drawnCount() + widget;
+    }
+
+private:
+    const FormWindow& form() const { return *static_cast<const FormWindow*>(widget()); }
+    int drawnCount() const { return static_cast<int>(form().surface().items().size()); }
+};
+
+// A key box stands where its strip is drawn.
+class KeyBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit KeyBoxAccessible(KeyBoxWidget* box) : QAccessibleWidget(box, QAccessible::Client) {}
+    QRect rect() const override
+    {
+        const auto* box = static_cast<const KeyBoxWidget*>(widget());
+        const QRect strip = box->look().rect();
+        return {box->parentWidget()->mapToGlobal(strip.topLeft()), strip.size()};
     }
 };
 
 QAccessibleInterface* zindleAccessible(const QString&, QObject* object)
 {
-    if (auto* label = dynamic_cast<LabelWidget*>(object))
-        return new LabelAccessible(label);
-    // The game's window is a frame named by its title.
+    if (auto* box = dynamic_cast<KeyBoxWidget*>(object))
+        return new KeyBoxAccessible(box);
     if (auto* window = dynamic_cast<FormWindow*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+        return new WindowAccessible(window);
     return nullptr;
 }
 

@@ -2,12 +2,14 @@
 #include "app/form_window.h"
 
 #include "app/frame_extents.h"
-#include "app/icon.h"
 #include "ui/focus.h"
 #include "ui/layout.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
@@ -29,7 +31,6 @@ FormWindow::FormWindow()
 {
     setObjectName(QStringLiteral("Frmzindle"));
     setWindowTitle(QString::fromStdU16String(std::u16string(ui::kWindowCaption)));
-    setWindowIcon(zindleIcon());
     resize(ui::pixels(ui::kClientWidth), ui::pixels(ui::kClientHeight));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(ui::kWindowBackColor));
@@ -47,17 +48,20 @@ void FormWindow::build()
     for (const ui::ControlLayout& entry : ui::formLayout()) {
         switch (entry.kind) {
         case ui::Kind::Label: {
-            std::function<void()> onClick;
-            if (entry.name.starts_with("Lbltext"))
-                onClick = [this, row = entry.group, index = entry.index] { clickedTile(row, index); };
-            ui::attach(controls_, entry, *new LabelWidget(entry, this, std::move(onClick)));
+            auto label = std::make_unique<DrawnLabel>(entry, surface_);
+            ui::attach(controls_, entry, *label);
+            surface_.add(std::move(label));
             break;
         }
-        case ui::Kind::Line:
-            ui::attach(controls_, entry, *new LineWidget(entry, this));
+        case ui::Kind::Line: {
+            auto line = std::make_unique<DrawnLine>(entry, surface_);
+            ui::attach(controls_, entry, *line);
+            surface_.add(std::move(line));
             break;
+        }
         case ui::Kind::KeyBox: {
-            auto* box = new KeyBoxWidget(entry, this, [this](const QString& t) { typed(t); });
+            auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry),
+                                         [this](const QString& t) { typed(t); });
             ui::attach(controls_, entry, *box);
             break;
         }
@@ -157,19 +161,51 @@ void FormWindow::ticked()
 // Keys that no control takes are swallowed.
 void FormWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
-LabelWidget* FormWindow::label(const QString& objectName) const
+void FormWindow::paintEvent(QPaintEvent* event)
 {
-    return findChild<LabelWidget*>(objectName, Qt::FindDirectChildrenOnly);
+    QPainter painter(this);
+    surface_.paint(painter, event->rect());
 }
 
-LabelWidget* FormWindow::tile(int row, int index) const
+// A click is a left button pressed and released on the same tile; a
+// disabled or hidden tile raises none. Clicks never move the keyboard.
+void FormWindow::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton ? surface_.labelAt(event->position().toPoint()) : nullptr;
+    event->accept();
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const DrawnLabel* label = surface_.labelAt(event->position().toPoint());
+    const bool click = event->button() == Qt::LeftButton && label != nullptr && label == pressed_;
+    pressed_ = nullptr;
+    event->accept();
+    if (click && label->isTile() && label->isEnabled())
+        clickedTile(label->entry().group, label->entry().index);
+}
+
+const Drawn* FormWindow::drawn(const QString& objectName) const
+{
+    for (const auto& item : surface_.items())
+        if (objectNameOf(item->entry()) == objectName)
+            return item.get();
+    return nullptr;
+}
+
+const DrawnLabel* FormWindow::label(const QString& objectName) const
+{
+    return dynamic_cast<const DrawnLabel*>(drawn(objectName));
+}
+
+const DrawnLabel* FormWindow::tile(int row, int index) const
 {
     return label(QStringLiteral("Lbltext%1(%2)").arg(row).arg(index));
 }
 
-LineWidget* FormWindow::line(int index) const
+const DrawnLine* FormWindow::line(int index) const
 {
-    return findChild<LineWidget*>(QStringLiteral("Line1(%1)").arg(index), Qt::FindDirectChildrenOnly);
+    return dynamic_cast<const DrawnLine*>(drawn(QStringLiteral("Line1(%1)").arg(index)));
 }
 
 KeyBoxWidget* FormWindow::keyBox(int slot) const

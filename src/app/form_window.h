@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/drawn.h"
 #include "app/timer_control.h"
 #include "app/widgets.h"
 #include "ui/form_controls.h"
@@ -14,8 +15,8 @@
 namespace zindle::app {
 
 // The window Frmzindle: built once from the layout, it owns every control,
-// delivers their events to the game and keeps the keyboard with the key box
-// that is due.
+// paints the labels and lines on its surface, delivers the events to the
+// game and keeps the keyboard with the control that is due.
 class FormWindow final : public QWidget {
 public:
     FormWindow();
@@ -30,9 +31,12 @@ public:
 
     // The key box or the button that holds the keyboard, or nullptr.
     QWidget* keyboardHolder() const { return holder_; }
-    LabelWidget* label(const QString& objectName) const;
-    LabelWidget* tile(int row, int index) const;
-    LineWidget* line(int index) const;
+    // Labels, tiles and lines by their object names ("Lblpisteet",
+    // "Lbltext1(3)", "Line1(0)"), drawn on the window's surface.
+    const DrawnLabel* label(const QString& objectName) const;
+    const DrawnLabel* tile(int row, int index) const;
+    const DrawnLine* line(int index) const;
+    const Surface& surface() const { return surface_; }
     KeyBoxWidget* keyBox(int slot) const;
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
@@ -40,6 +44,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void build();
@@ -49,6 +56,10 @@ private:
     void ticked();
     void settleKeyboard();
 
+    const Drawn* drawn(const QString& objectName) const;
+
+    Surface surface_{*this};
+    const DrawnLabel* pressed_ = nullptr;   // the label a left button went down on
     ui::FormControls controls_;
     ui::FormEvents* events_ = nullptr;
     std::vector<QWidget*> tab_order_;   // key boxes and the button

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/widgets.h"
 
+#include "app/device_pixels.h"
 #include "app/fonts.h"
 
 #include <QAccessible>
@@ -15,15 +16,6 @@
 #include <dlfcn.h>
 
 namespace zindle::app {
-
-namespace {
-
-// Captions of disabled labels: grey, so a blocked tile reads differently
-// from a free one even to a player who cannot tell its pale colour.
-const QColor kDisabledText(0x80, 0x80, 0x80);
-const QColor kDisabledKeyBox(0x40, 0x40, 0x40);
-
-}  // namespace
 
 QString slotName(int slot)
 {
@@ -52,172 +44,35 @@ QString objectNameOf(const ui::ControlLayout& entry)
     return entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index);
 }
 
-// ---- LabelWidget ------------------------------------------------------------
-
-LabelWidget::LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
-    : QWidget(parent),
-      style_(ui::style(entry.style)),
-      caption_(QString::fromStdU16String(std::u16string(entry.caption))),
-      back_(toQColor(entry.backColour)),
-      text_(entry.textColour ? toQColor(*entry.textColour)
-                            : QApplication::palette().color(QPalette::Active, QPalette::ButtonText)),
-      onClick_(std::move(onClick))
-{
-    setObjectName(objectNameOf(entry));
-    setGeometry(pixelRect(entry.rect));
-    if (entry.style == ui::StyleId::Tile)
-        setAccessibleDescription(QStringLiteral("Letter for the %1 slot").arg(slotName(entry.group)));
-    setFont(fontFor(style_));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    QWidget::setEnabled(entry.enabled);
-    QWidget::setVisible(entry.visible);
-}
-
-void LabelWidget::setCaption(const ui::Text& caption)
-{
-    const QString text = QString::fromStdU16String(caption);
-    if (text == caption_)
-        return;
-    caption_ = text;
-    update();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void LabelWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
-
-void LabelWidget::setEnabled(bool enabled)
-{
-    QWidget::setEnabled(enabled);
-    if (!enabled)
-        pressed_ = false;
-}
-
-void LabelWidget::setBackColor(ui::Colour colour)
-{
-    back_ = toQColor(colour);
-    update();
-}
-
-void LabelWidget::setFontBold(bool bold)
-{
-    QFont f = font();
-    f.setWeight(bold ? static_cast<QFont::Weight>(std::max(style_.weight, 700)) : QFont::Normal);
-    setFont(f);
-    update();
-}
-
-QRect LabelWidget::textRect() const
-{
-    return style_.border ? rect().adjusted(1, 1, -1, -1) : rect();
-}
-
-void LabelWidget::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), back_);
-    if (style_.border) {
-        p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    p.setPen(isEnabled() ? text_ : kDisabledText);
-    p.drawText(textOrigin(), caption_);
-}
-
-// Captions stand at the top of the label, left-aligned or centred.
-QPoint LabelWidget::textOrigin() const
-{
-    const QRect box = textRect();
-    int x = box.left();
-    if (style_.align == ui::Align::Centre)
-        x += (box.width() - QFontMetrics(font()).horizontalAdvance(caption_)) / 2;
-    return {x, box.top() + baselineFor(style_, font())};
-}
-
-void LabelWidget::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click && isEnabled() && onClick_)
-        onClick_();
-}
-
-// ---- LineWidget -------------------------------------------------------------
-
-LineWidget::LineWidget(const ui::ControlLayout& entry, QWidget* parent)
-    : QWidget(parent), points_(entry.line)
-{
-    setObjectName(objectNameOf(entry));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(entry.backColour));
-    setPalette(pal);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    place();
-    QWidget::setVisible(entry.visible);
-}
-
-void LineWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
-
-void LineWidget::setX1(int twips)
-{
-    points_.x1 = twips;
-    place();
-}
-
-void LineWidget::setX2(int twips)
-{
-    points_.x2 = twips;
-    place();
-}
-
-// A line covers the pixels from one end point to the other, both included.
-void LineWidget::place()
-{
-    const int x1 = ui::pixels(points_.x1), x2 = ui::pixels(points_.x2);
-    const int y1 = ui::pixels(points_.y1), y2 = ui::pixels(points_.y2);
-    setGeometry(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
-}
-
 // ---- KeyBoxWidget -----------------------------------------------------------
 
-KeyBoxWidget::KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent,
+KeyBoxWidget::KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
                            std::function<void(const QString&)> onText)
-    : QWidget(parent), slot_(entry.group), colour_(toQColor(ui::slotColour(entry.group))),
-      onText_(std::move(onText))
+    : QWidget(parent), slot_(entry.group), look_(look), onText_(std::move(onText))
 {
     setObjectName(objectNameOf(entry));
-    setGeometry(pixelRect(entry.rect));
+    // No area of its own: nothing of it is ever painted. Its place is the
+    // strip's.
+    setGeometry(QRect(look.rect().topLeft(), QSize(0, 0)));
     setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
     // The window hands the keyboard to the box that is due; the player never
     // moves it with a click or the Tab key.
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     QWidget::setEnabled(entry.enabled);
     QWidget::setVisible(entry.visible);
 }
 
-void KeyBoxWidget::setVisible(bool visible) { QWidget::setVisible(visible); }
-
-void KeyBoxWidget::setEnabled(bool enabled) { QWidget::setEnabled(enabled); }
-
-void KeyBoxWidget::paintEvent(QPaintEvent*)
+void KeyBoxWidget::setVisible(bool visible)
 {
-    QPainter p(this);
-    p.fillRect(rect(), isEnabled() ? colour_ : kDisabledKeyBox);
+    QWidget::setVisible(visible);
+    look_.setVisible(visible);
+}
+
+void KeyBoxWidget::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    look_.setEnabled(enabled);
 }
 
 void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
@@ -257,18 +112,22 @@ void ButtonWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, face_);
+    // At fractional scales the widget can reach into a device pixel beyond
+    // the button's last one: that belongs to the black ground.
+    p.fillRect(r, Qt::black);
+    const DevicePixels device(p);
+    device.fill(r, face_);
     const bool down = isDown();
     const QColor light = down ? QColor(0x80, 0x80, 0x80) : Qt::white;
     const QColor dark = down ? Qt::white : QColor(0x80, 0x80, 0x80);
-    p.setPen(Qt::black);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(light);
-    p.drawLine(1, 1, r.width() - 3, 1);
-    p.drawLine(1, 1, 1, r.height() - 3);
-    p.setPen(dark);
-    p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
-    p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
+    device.hline(0, r.right(), 0, Qt::black);
+    device.hline(0, r.right(), r.bottom(), Qt::black);
+    device.vline(0, 0, r.bottom(), Qt::black);
+    device.vline(r.right(), 0, r.bottom(), Qt::black);
+    device.hline(1, r.width() - 3, 1, light);
+    device.vline(1, 1, r.height() - 3, light);
+    device.hline(1, r.width() - 2, r.height() - 2, dark);
+    device.vline(r.width() - 2, 1, r.height() - 2, dark);
     p.setPen(Qt::black);
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
     if (hasFocus()) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The Qt side of the control contract: one small widget class per kind of
-// control, each drawn on the window and reporting its events to the window.
+// The Qt side of the control contract for the controls that are real
+// widgets: the key boxes and the button; and the beep. Labels and lines are
+// drawn on the window's surface (drawn.h).
 
+#include "app/drawn.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 
@@ -22,73 +24,28 @@ QRect pixelRect(const ui::Rect& twips);
 // ("Lblpisteet", "Lbltext1(3)", "Line1(0)").
 QString objectNameOf(const ui::ControlLayout& entry);
 
-// A caption on an opaque rectangle, optionally with a single-line border.
-// A click (left button pressed and released on it) is reported only while
-// it is enabled; it never takes the keyboard.
-class LabelWidget final : public QWidget, public ui::Label {
-public:
-    LabelWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
-
-    void setCaption(const ui::Text& caption) override;
-    void setVisible(bool visible) override;
-    void setEnabled(bool enabled) override;
-    void setBackColor(ui::Colour colour) override;
-    void setFontBold(bool bold) override;
-
-    QString caption() const { return caption_; }
-    QRect textRect() const;
-    QPoint textOrigin() const;   // the start of the caption's baseline
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    const ui::LabelStyle& style_;
-    QString caption_;
-    QColor back_;
-    QColor text_;
-    std::function<void()> onClick_;
-    bool pressed_ = false;
-};
-
-// A one-pixel line between two points; only X1 and X2 change.
-class LineWidget final : public QWidget, public ui::Line {
-public:
-    LineWidget(const ui::ControlLayout& entry, QWidget* parent);
-
-    void setVisible(bool visible) override;
-    void setX1(int twips) override;
-    void setX2(int twips) override;
-
-    const ui::LinePoints& points() const { return points_; }
-
-private:
-    void place();
-    ui::LinePoints points_;
-};
-
 // A strip that receives the key presses while it holds the keyboard. Each
 // character a key press produces goes to `onText`; keys that produce none
-// (Shift, arrows, function keys) are dropped.
+// (Shift, arrows, function keys) are dropped. The strip is drawn on the
+// window's surface (`look`); the widget itself has no area, so a hit that
+// hands the keyboard on repaints the surface alone.
 class KeyBoxWidget final : public QWidget, public ui::KeyBox {
 public:
-    KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent,
+    KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
                  std::function<void(const QString&)> onText);
 
     void setVisible(bool visible) override;
     void setEnabled(bool enabled) override;
     int slot() const { return slot_; }
+    const DrawnKeyBox& look() const { return look_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     int slot_;
-    QColor colour_;
+    DrawnKeyBox& look_;
     std::function<void(const QString&)> onText_;
 };
 

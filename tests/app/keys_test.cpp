@@ -22,6 +22,31 @@ TEST_F(Keys, EachHitHandsTheKeyboardToTheNextBox)
     EXPECT_EQ(window.line(2)->points().x1, 3840) << "the frame stands at slot 2";
 }
 
+// Labels, lines and the key boxes' strips are drawn on the window's one
+// surface: a hit, which changes the score, the frame and two key boxes,
+// costs one paint event, of the window alone.
+TEST_F(Keys, EachHitPaintsTheWindowOnce)
+{
+    struct PaintCount final : QObject {
+        QStringList painted;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted << object->objectName();
+            return false;
+        }
+    } count;
+    QTest::qWait(50);
+    qApp->installEventFilter(&count);
+    for (const QChar letter : QStringLiteral("stis")) {
+        count.painted.clear();
+        type(QString(letter));
+        QTest::qWait(20);
+        EXPECT_EQ(count.painted, QStringList{QStringLiteral("Frmzindle")}) << "hit " << letter.toLatin1();
+    }
+    qApp->removeEventFilter(&count);
+}
+
 TEST_F(Keys, WrongKeysChangeNothing)
 {
     type(QStringLiteral("xT1 ."));
@@ -83,7 +108,7 @@ TEST_F(Keys, ClicksNeverTakeTheKeyboard)
     type(QStringLiteral("s"));
     ASSERT_EQ(window.focusWidget(), window.keyBox(2));
     for (const char* name : {"Lblletter1", "Lblkello4", "Lblotsikko", "Lblpisteet"})
-        QTest::mouseClick(window.label(QString::fromLatin1(name)), Qt::LeftButton);
+        click(window.label(QString::fromLatin1(name)));
     QTest::mouseClick(window.keyBox(1), Qt::LeftButton);
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(600, 200));
     EXPECT_EQ(window.focusWidget(), window.keyBox(2));
@@ -93,8 +118,8 @@ TEST_F(Keys, ClicksNeverTakeTheKeyboard)
 
 TEST_F(Keys, ClickOnATileLeavesTheKeyboardWithTheFirstBox)
 {
-    QTest::mouseClick(window.tile(1, 0), Qt::LeftButton);
-    QTest::mouseClick(window.tile(2, 5), Qt::LeftButton);
+    click(window.tile(1, 0));
+    click(window.tile(2, 5));
     EXPECT_EQ(window.focusWidget(), window.keyBox(1));
 }
 

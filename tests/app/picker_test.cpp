@@ -5,7 +5,7 @@ using zindle::testing::WindowTest;
 
 class Pickers : public WindowTest {
 protected:
-    void click(int row, char letter) { QTest::mouseClick(window.tile(row, letter - 'A'), Qt::LeftButton); }
+    void click(int row, char letter) { WindowTest::click(window.tile(row, letter - 'A')); }
     QString bigLetter(int slot) const
     {
         return window.label(QStringLiteral("Lblletter%1").arg(slot))->caption();
@@ -26,9 +26,10 @@ TEST_F(Pickers, ClickOnABlockedTileChangesNothing)
 
 TEST_F(Pickers, OnlyALeftClickReleasedOnTheTileChooses)
 {
-    QTest::mouseClick(window.tile(1, 1), Qt::RightButton);
+    const QPoint b = window.tile(1, 1)->rect().center();
+    QTest::mouseClick(&window, Qt::RightButton, {}, b);
     EXPECT_EQ(bigLetter(1), QStringLiteral("S"));
-    QTest::mousePress(window.tile(1, 1), Qt::LeftButton);
-    QTest::mouseRelease(window.tile(1, 1), Qt::LeftButton, {}, QPoint(40, 5));
+    QTest::mousePress(&window, Qt::LeftButton, {}, b);
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, b + QPoint(40, 0));
     EXPECT_EQ(bigLetter(1), QStringLiteral("S")) << "released off the tile";
 }

@@ -41,6 +41,12 @@ protected:
 
     QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    // A click on a label or tile of the window's surface, at its middle.
+    void click(const app::DrawnLabel* label, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(&window, button, {}, label->rect().center());
+    }
+
     app::FormWindow window;
     game::Frmzindle game{window.controls()};
 };

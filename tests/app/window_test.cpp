@@ -79,7 +79,7 @@ TEST_F(WindowPicture, AtTheEnd)
 TEST_F(WindowPicture, AfterChoosingDGP)
 {
     for (const auto& [row, letter] : {std::pair{1, 'D'}, {2, 'G'}, {3, 'P'}})
-        QTest::mouseClick(window.tile(row, letter - 'A'), Qt::LeftButton);
+        click(window.tile(row, letter - 'A'));
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
     type(QStringLiteral("d"));
     EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";

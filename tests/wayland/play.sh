@@ -108,6 +108,7 @@ waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
 # The start, pixel for pixel the reference picture of the window, and the
 # same window grabbed from an Xvfb.
 reference="$here/../pictures/start.png"
+waitfor "the window was not painted" 100 50 00FF00
 start=$(screenshot)
 start_xvfb
 "$zindle" >/dev/null 2>&1 &
