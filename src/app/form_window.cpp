@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
 
 namespace zindle::app {
 

@@ -4,13 +4,10 @@
 #include "app/device_pixels.h"
 #include "app/fonts.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstdint>
 
 #include <dlfcn.h>
