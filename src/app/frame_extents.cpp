@@ -59,7 +59,7 @@ bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint)
 }  // namespace
 
 // The window manager sets _NET_FRAME_EXTENTS on the unmapped window in
-// answer to _NET_REQUEST_FRAME_EXTENTS, usually within a millisecond; a
+// answer to _NET_REQUEST_FRAME_EXTENTS, before it maps the window; a
 // manager that offers the request but does not answer costs 50 ms.
 QMargins frameExtentsBeforeShowing(QWidget& window)
 {
