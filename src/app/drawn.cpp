@@ -53,6 +53,14 @@ void Drawn::show(bool visible)
     surface_.changed(rect_);
 }
 
+void Drawn::enable(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    changed();
+}
+
 void Drawn::moveTo(const QRect& rect)
 {
     if (rect == rect_)
@@ -93,14 +101,6 @@ void DrawnLabel::setCaption(const ui::Text& caption)
         QAccessibleEvent event(QAccessible::accessibleInterface(accessibleId), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-void DrawnLabel::setEnabled(bool enabled)
-{
-    if (enabled == isEnabled())
-        return;
-    enable(enabled);
-    changed();
 }
 
 void DrawnLabel::setBackColor(ui::Colour colour)
@@ -166,14 +166,6 @@ void DrawnLine::paint(QPainter& p) const
 }
 
 // ---- DrawnKeyBox -------------------------------------------------------------
-
-void DrawnKeyBox::setEnabled(bool enabled)
-{
-    if (enabled == isEnabled())
-        return;
-    enable(enabled);
-    changed();
-}
 
 void DrawnKeyBox::paint(QPainter& p) const
 {

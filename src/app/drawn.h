@@ -42,7 +42,7 @@ public:
 
 protected:
     void show(bool visible);
-    void enable(bool enabled) { enabled_ = enabled; }
+    void enable(bool enabled);
     void moveTo(const QRect& rect);
     void changed() const;   // asks for its rectangle to be painted again
 
@@ -63,7 +63,7 @@ public:
 
     void setCaption(const ui::Text& caption) override;
     void setVisible(bool visible) override { show(visible); }
-    void setEnabled(bool enabled) override;
+    void setEnabled(bool enabled) override { enable(enabled); }
     void setBackColor(ui::Colour colour) override;
     void setFontBold(bool bold) override;
     void paint(QPainter& painter) const override;
@@ -105,7 +105,7 @@ class DrawnKeyBox final : public Drawn {
 public:
     using Drawn::Drawn;
     void setVisible(bool visible) { show(visible); }
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled) { enable(enabled); }
     void paint(QPainter& painter) const override;
 };
 
