@@ -3,7 +3,8 @@
 // a bare Qt Widgets window and a bare Xlib window, each measured on an Xvfb
 // of the benchmark's own through real X events (XTest) and pixels read back.
 //   bench ZINDLE REF_QT REF_XLIB [GAMES]
-// With GAMES 0 it measures start-up and memory only, in about half a minute.
+// With GAMES 0 it measures start-up (40 rounds) and memory only, in about
+// half a minute.
 
 #include "e2e/x_session.h"
 
@@ -282,15 +283,20 @@ Memory idleMemory(Bench& b, const Subject& s)
     return memory(b.pid());
 }
 
-std::vector<double> startUps(Bench& b, const Subject& s, int runs)
+// The programs start in turn, one start of each per round, so that a
+// change in the machine's load falls on all of them alike.
+std::vector<std::vector<double>> startUps(Bench& b, const std::vector<const Subject*>& subjects, int rounds)
 {
-    b.start(s);   // warm-up: caches filled
-    b.stop();
-    std::vector<double> out;
-    for (int i = 0; i < runs; ++i) {
-        out.push_back(b.start(s));
+    for (const Subject* s : subjects) {
+        b.start(*s);   // warm-up: caches filled
         b.stop();
     }
+    std::vector<std::vector<double>> out(subjects.size());
+    for (int i = 0; i < rounds; ++i)
+        for (std::size_t k = 0; k < subjects.size(); ++k) {
+            out[k].push_back(b.start(*subjects[k]));
+            b.stop();
+        }
     return out;
 }
 
@@ -475,9 +481,8 @@ int main(int argc, char* argv[])
                        [](int) { return Area{150, 150, 1, 1}; }, [](int) { return KeySym(XK_a); }};
 
     std::fprintf(stderr, "start-up...\n");
-    const Stats startGame = stats(startUps(b, game, 20));
-    const Stats startQt = stats(startUps(b, qt, 20));
-    const Stats startXlib = stats(startUps(b, xlib, 20));
+    const auto starts = startUps(b, {&game, &qt, &xlib}, games == 0 ? 40 : 20);
+    const Stats startGame = stats(starts[0]), startQt = stats(starts[1]), startXlib = stats(starts[2]);
 
     if (games == 0) {
         std::printf("| figure | Zindle | bare Qt | ratio |\n|---|---|---|---|\n");
