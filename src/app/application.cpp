@@ -13,9 +13,14 @@ void describeApplication(QApplication& app)
     QApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Norvo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
-    QApplication::setWindowIcon(zindleIcon());
+    QApplication::setWindowIcon(zindleIcon(64));
     installAccessibility();
     (void)app;
+}
+
+void afterFirstFrame()
+{
+    QApplication::setWindowIcon(zindleIcon());
 }
 
 }  // namespace zindle::app

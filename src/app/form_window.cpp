@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/form_window.h"
 
+#include "app/application.h"
 #include "app/frame_extents.h"
 #include "ui/focus.h"
 #include "ui/layout.h"
@@ -11,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 
@@ -164,6 +166,10 @@ void FormWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     surface_.paint(painter, event->rect());
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &afterFirstFrame);
+    }
 }
 
 // A click is a left button pressed and released on the same tile; a

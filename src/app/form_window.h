@@ -67,6 +67,7 @@ private:
     std::unique_ptr<TimerControl> timer_;
     BellBeep beep_;
     QWidget* holder_ = nullptr;
+    bool painted_ = false;
 };
 
 // A 16-bit character code for each character of a key press: characters of

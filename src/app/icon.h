@@ -5,12 +5,11 @@
 
 namespace zindle::app {
 
-// The icon's small images: a white hand pointing down, with a cyan cuff,
-// drawn pixel by pixel for 32 x 32 and for 16 x 16 pixels.
-QIcon drawnIcon();
-
-// The window's icon: the drawn images, and the same hand rendered at 48,
-// 64, 128 and 256 pixels from its scalable picture.
-QIcon zindleIcon();
+// The window's icon: a white hand pointing down, with a cyan cuff, drawn
+// pixel by pixel at 16 and 32 pixels and rendered from its scalable
+// picture at 48, 64, 128 and 256; here its images up to `largest` pixels.
+// The pixels are built into the program as they are, so showing the icon
+// decodes nothing and keeps no copy.
+QIcon zindleIcon(int largest = 256);
 
 }  // namespace zindle::app

@@ -30,9 +30,19 @@ TEST_F(WindowPicture, HasTheLaidOutClientSizeAndTitle)
 {
     EXPECT_EQ(window.size(), QSize(620, 456));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zindle"));
-    EXPECT_FALSE(window.windowIcon().isNull());
-    const QList<QSize> sizes{{32, 32}, {16, 16}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-    EXPECT_EQ(window.windowIcon().availableSizes(), sizes);
+    // The icon's large images follow the first frame.
+    const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    (void)grab();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowIcon().availableSizes() == sizes; }, 2000))
+        << window.windowIcon().availableSizes().size() << " sizes";
+    // Each image is the one drawn or rendered for its size, pixel for pixel.
+    for (const QSize& size : sizes) {
+        const QString file = QStringLiteral(ZINDLE_ICON_DIR "/zindle-%1.png").arg(size.width());
+        const QImage expected = QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(expected.isNull()) << file.toStdString();
+        EXPECT_EQ(window.windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  expected) << size.width();
+    }
 }
 
 TEST_F(WindowPicture, UsesTheChosenFontFaces)
