@@ -50,6 +50,11 @@ QFont fontFor(const ui::LabelStyle& style)
     font.setPixelSize(static_cast<int>(std::lround(style.points * 96.0 / 72.0)));
     font.setWeight(static_cast<QFont::Weight>(style.weight));
     font.setItalic(style.italic);
+    // Big letters and tiles hold one letter at a time, which no shaping or
+    // kerning can move: they skip the shaper, which would otherwise load
+    // and keep the font's layout tables for each of their sizes.
+    if (style.id == ui::StyleId::BigLetter || style.id == ui::StyleId::Tile)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
