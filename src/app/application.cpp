@@ -4,6 +4,8 @@
 #include "app/accessibility.h"
 #include "app/icon.h"
 
+#include <malloc.h>
+
 namespace zindle::app {
 
 void describeApplication(QApplication& app)
@@ -21,6 +23,7 @@ void describeApplication(QApplication& app)
 void afterFirstFrame()
 {
     QApplication::setWindowIcon(zindleIcon());
+    malloc_trim(0);
 }
 
 }  // namespace zindle::app

@@ -12,7 +12,8 @@ void describeApplication(QApplication& app);
 
 // Once the window's first frame is on the screen: hands over the icon's
 // large images (330 kB of pixels, for docks and task switchers, which the
-// window system takes a while to receive).
+// window system takes a while to receive) and gives back the memory that
+// starting up used and freed.
 void afterFirstFrame();
 
 }  // namespace zindle::app
