@@ -4,7 +4,9 @@
 #include "app/accessibility.h"
 #include "app/icon.h"
 
+#if defined(__GLIBC__)
 #include <malloc.h>
+#endif
 
 namespace zindle::app {
 
@@ -23,7 +25,9 @@ void describeApplication(QApplication& app)
 void afterFirstFrame()
 {
     QApplication::setWindowIcon(zindleIcon());
+#if defined(__GLIBC__)
     malloc_trim(0);
+#endif
 }
 
 }  // namespace zindle::app
