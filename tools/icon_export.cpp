@@ -20,7 +20,7 @@ namespace {
 QByteArray table(const QList<QImage>& images)
 {
     QByteArray out = "// Written by icon_export.\n"
-                     "alignas(4) constexpr std::uint32_t kIconPixels[] = {\n";
+                     "constexpr std::uint32_t kIconPixels[] = {\n";
     for (const QImage& any : images) {
         const QImage image = any.convertToFormat(QImage::Format_ARGB32);
         out += QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ",\n";

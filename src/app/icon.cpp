@@ -14,16 +14,17 @@ namespace {
 
 #include "icon_pixels.inc"
 
-// Each image of the table: its size, then its pixels.
+// Each image of the table: its width and height, then its pixels. The
+// table holds them from the smallest to the largest.
 struct Image {
     const std::uint32_t* at;
-    int size() const { return static_cast<int>(at[0]); }
+    int width() const { return static_cast<int>(at[0]); }
+    int height() const { return static_cast<int>(at[1]); }
     QImage image() const
     {
-        const auto* pixels = reinterpret_cast<const uchar*>(at + 2);
-        return {pixels, size(), size(), size() * 4, QImage::Format_ARGB32};
+        return {reinterpret_cast<const uchar*>(at + 2), width(), height(), width() * 4, QImage::Format_ARGB32};
     }
-    Image next() const { return {at + 2 + static_cast<std::size_t>(size()) * static_cast<std::size_t>(size())}; }
+    Image next() const { return {at + 2 + static_cast<std::size_t>(width()) * static_cast<std::size_t>(height())}; }
 };
 
 class PixelIconEngine final : public QIconEngine {
@@ -33,7 +34,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        forEachImage([&](Image i) { sizes.append(QSize(i.size(), i.size())); });
+        forEachImage([&](Image i) { sizes.append(QSize(i.width(), i.height())); });
         return sizes;
     }
 
@@ -43,7 +44,7 @@ public:
     {
         Image chosen{nullptr};
         forEachImage([&](Image i) {
-            if (chosen.at == nullptr || chosen.size() < size.width() || chosen.size() < size.height())
+            if (chosen.at == nullptr || chosen.width() < size.width() || chosen.height() < size.height())
                 chosen = i;
         });
         if (chosen.at == nullptr)
@@ -65,7 +66,7 @@ private:
     template <typename F>
     void forEachImage(F f) const
     {
-        for (Image i{std::begin(kIconPixels)}; i.at != std::end(kIconPixels) && i.size() <= largest_; i = i.next())
+        for (Image i{std::begin(kIconPixels)}; i.at != std::end(kIconPixels) && i.width() <= largest_; i = i.next())
             f(i);
     }
 
