@@ -141,12 +141,8 @@ TEST_F(Zindle, OpensCentredWithItsTitleSizeAndIcon)
     EXPECT_EQ(g.x, (1024 - 620) / 2);
     EXPECT_EQ(g.y, (768 - 456) / 2);
     // The large images follow the first frame.
-    const auto t0 = Clock::now();
-    auto icons = x->iconSizes(window);
-    while (icons.size() < 6 && Clock::now() - t0 < std::chrono::seconds(2)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        icons = x->iconSizes(window);
-    }
+    (void)x->waitFor(window, [&](const Image&) { return x->iconSizes(window).size() >= 6; }, Millis(2000));
+    const auto icons = x->iconSizes(window);
     for (int size : {16, 32, 48, 64, 128, 256})
         EXPECT_NE(std::find(icons.begin(), icons.end(), std::make_pair(size, size)), icons.end()) << size;
 }
