@@ -7,11 +7,11 @@ set -eu
 cd "$(dirname "$0")"
 sh tools/deps.sh test
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZINDLE_TESTS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZINDLE_SANITIZE=ON >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZINDLE_SANITIZE=ON -DZINDLE_TESTS=ON >/dev/null
 cmake --build build-sanitize
 ZINDLE_RANDOM_EVENTS=250000 \
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

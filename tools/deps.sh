@@ -5,9 +5,11 @@
 # and through sudo otherwise.
 set -eu
 
-build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev librsvg2-bin fonts-inter fonts-liberation2"
+build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev librsvg2-bin fonts-liberation2"
 package_packages="dpkg-dev file lintian"
-test_packages="googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian appstream-compose openbox dbus-x11 sway wtype grim qt6-wayland imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace libcanberra0 libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi"
+# The tests run with the system's own Inter installed, which must not change
+# the window: the game draws with the Inter it carries.
+test_packages="fonts-inter googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian appstream-compose openbox dbus-x11 sway wtype grim qt6-wayland imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace libcanberra0 libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi"
 
 wanted="$build_packages"
 case "${1:-}" in

@@ -119,9 +119,9 @@ public:
 
 QAccessibleInterface* zindleAccessible(const QString&, QObject* object)
 {
-    if (auto* box = dynamic_cast<KeyBoxWidget*>(object))
+    if (auto* box = qobject_cast<KeyBoxWidget*>(object))
         return new KeyBoxAccessible(box);
-    if (auto* window = dynamic_cast<FormWindow*>(object))
+    if (auto* window = qobject_cast<FormWindow*>(object))
         return new WindowAccessible(window);
     return nullptr;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/fonts.h"
 
+#include <QByteArray>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QResource>
 
 #include <array>
 #include <cmath>
@@ -26,6 +29,24 @@ constexpr std::array<Substitute, 2> kSubstitutes{{
     {"MS Sans Serif", "Liberation Sans", 0.0},
 }};
 
+// Inter Black and Inter Black Italic go with the program, built in
+// uncompressed, and are handed to the font database where they lie: the
+// window looks the same whatever version of Inter the system has, if any.
+// Liberation Sans stays the system's: it draws alike on every release.
+bool loadCarriedFonts()
+{
+    for (const char* path : {":/fonts/Inter-Black.otf", ":/fonts/Inter-BlackItalic.otf"}) {
+        const QResource resource(QString::fromLatin1(path));
+        const QByteArray data =
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                          static_cast<qsizetype>(resource.size()))
+                : resource.uncompressedData();
+        QFontDatabase::addApplicationFontFromData(data);
+    }
+    return true;
+}
+
 const Substitute* substituteFor(std::string_view face)
 {
     for (const Substitute& s : kSubstitutes)
@@ -45,6 +66,8 @@ QString familyFor(std::string_view face)
 
 QFont fontFor(const ui::LabelStyle& style)
 {
+    static const bool carriedFontsLoaded = loadCarriedFonts();
+    (void)carriedFontsLoaded;
     QFont font(familyFor(style.face));
     // Point sizes are meant at 96 dots per inch: 8.25 pt is 11 pixels.
     font.setPixelSize(static_cast<int>(std::lround(style.points * 96.0 / 72.0)));

@@ -8,11 +8,12 @@
 namespace zindle::app {
 
 // The font of a label style. The faces the layout names are Windows faces;
-// each is replaced by an installed face of like width and weight, asked for
-// by name so that fontconfig does not quietly fall back to another family.
+// each is replaced by a face of like width and weight, asked for by name so
+// that fontconfig does not quietly fall back to another family: Inter,
+// which the program carries, and the system's Liberation Sans.
 QFont fontFor(const ui::LabelStyle& style);
 
-// The installed family that stands in for a face of the layout.
+// The family that stands in for a face of the layout.
 QString familyFor(std::string_view face);
 
 // Where the first baseline of a caption lies below the top of its label, in

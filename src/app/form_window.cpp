@@ -127,7 +127,7 @@ void FormWindow::settleKeyboard()
 void FormWindow::typed(const QString& text)
 {
     for (std::int16_t code : keyCodes(text)) {
-        const auto* box = dynamic_cast<const KeyBoxWidget*>(holder_);
+        const auto* box = qobject_cast<const KeyBoxWidget*>(holder_);
         if (events_ == nullptr || box == nullptr)
             return;
         ui::deliverKeyPress(*events_, box->slot(), code);

@@ -18,6 +18,8 @@ namespace zindle::app {
 // paints the labels and lines on its surface, delivers the events to the
 // game and keeps the keyboard with the control that is due.
 class FormWindow final : public QWidget {
+    Q_OBJECT
+
 public:
     FormWindow();
     ~FormWindow() override;

@@ -30,6 +30,8 @@ QString objectNameOf(const ui::ControlLayout& entry);
 // window's surface (`look`); the widget itself has no area, so a hit that
 // hands the keyboard on repaints the surface alone.
 class KeyBoxWidget final : public QWidget, public ui::KeyBox {
+    Q_OBJECT
+
 public:
     KeyBoxWidget(const ui::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
                  std::function<void(const QString&)> onText);
@@ -54,6 +56,8 @@ private:
 // nothing, so a player still hammering letters when the clock runs out does
 // not continue by accident.
 class ButtonWidget final : public QPushButton, public ui::PushButton {
+    Q_OBJECT
+
 public:
     ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
