@@ -17,8 +17,9 @@ namespace zindle::app {
 
 namespace {
 
-// Captions of disabled labels: grey, so a blocked tile reads differently
-// from a free one even to a player who cannot tell its pale colour.
+// Captions of disabled labels: grey whatever the colour scheme, so a blocked
+// tile reads differently from a free one even to a player who cannot tell
+// its pale colour.
 const QColor kDisabledText(0x80, 0x80, 0x80);
 
 QRect lineRect(const ui::LinePoints& p)
@@ -84,9 +85,7 @@ DrawnLabel::DrawnLabel(const ui::ControlLayout& entry, Surface& surface)
       style_(ui::style(entry.style)),
       caption_(QString::fromStdU16String(std::u16string(entry.caption))),
       font_(fontFor(style_).resolve(surface.widget().font())),
-      back_(toQColor(entry.backColour)),
-      text_(entry.textColour ? toQColor(*entry.textColour)
-                            : QApplication::palette().color(QPalette::Active, QPalette::ButtonText))
+      back_(toQColor(entry.backColour))
 {
 }
 
@@ -129,7 +128,7 @@ void DrawnLabel::paint(QPainter& p) const
     int x = box.left();
     if (style_.align == ui::Align::Centre)
         x += (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
-    p.setPen(isEnabled() ? text_ : kDisabledText);
+    p.setPen(isEnabled() ? captionColour(entry().textColour, back_) : kDisabledText);
     p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
 }
 

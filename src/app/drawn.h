@@ -77,7 +77,6 @@ private:
     QString caption_;
     QFont font_;
     QColor back_;
-    QColor text_;
 };
 
 // A one-pixel line between two points; only X1 and X2 change.

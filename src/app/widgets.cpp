@@ -29,6 +29,17 @@ QColor toQColor(ui::Colour colour)
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
+QColor captionColour(const std::optional<ui::Colour>& fixed, const QColor& back)
+{
+    if (fixed)
+        return toQColor(*fixed);
+    const QColor system = QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    const auto colour = [](const QColor& c) {
+        return ui::Colour{static_cast<std::uint32_t>(c.red() | c.green() << 8 | c.blue() << 16)};
+    };
+    return toQColor(ui::readableOn(colour(back), colour(system)));
+}
+
 QRect pixelRect(const ui::Rect& r)
 {
     return QRect(ui::pixels(r.left), ui::pixels(r.top), ui::pixels(r.width),
@@ -88,7 +99,7 @@ bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
 
 ButtonWidget::ButtonWidget(const ui::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
     : QPushButton(QString::fromStdU16String(std::u16string(entry.caption)), parent),
-      face_(toQColor(entry.backColour))
+      face_(toQColor(entry.backColour)), text_(entry.textColour)
 {
     setObjectName(objectNameOf(entry));
     setGeometry(pixelRect(entry.rect));
@@ -125,7 +136,7 @@ void ButtonWidget::paintEvent(QPaintEvent*)
     device.vline(1, 1, r.height() - 3, light);
     device.hline(1, r.width() - 2, r.height() - 2, dark);
     device.vline(r.width() - 2, 1, r.height() - 2, dark);
-    p.setPen(Qt::black);
+    p.setPen(captionColour(text_, face_));
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));

@@ -14,10 +14,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace zindle::app {
 
 QColor toQColor(ui::Colour colour);
+// The colour of a caption on the ground `back`: the layout's own where it
+// names one; otherwise the system's button text where that reads on the
+// ground, and black where it does not (a dark colour scheme's light text on
+// the pale tiles). Read at each paint, so a change of scheme shows at once.
+QColor captionColour(const std::optional<ui::Colour>& fixed, const QColor& back);
 QString slotName(int slot);   // "yellow", "orange" or "cyan"
 QRect pixelRect(const ui::Rect& twips);
 // A control's object name: its name, with its index for a control array
@@ -69,6 +75,7 @@ protected:
 
 private:
     QColor face_;
+    std::optional<ui::Colour> text_;
 };
 
 // The system's default sound. On X11 it is the X bell, which the desktop's

@@ -33,4 +33,15 @@ inline constexpr Colour paleOrange{0xC0E0FF};
 inline constexpr Colour paleCyan{0xFFFFC0};
 }  // namespace colours
 
+// The contrast of two colours as WCAG 2 computes it, from 1 (the same
+// luminance) to 21 (black on white).
+double contrastRatio(Colour a, Colour b);
+
+// The contrast a caption needs on its ground to be read easily (WCAG AA).
+inline constexpr double kReadableContrast = 4.5;
+
+// A caption colour for the ground `back`: `preferred` (the system's text
+// colour) where it reads on that ground, black otherwise.
+Colour readableOn(Colour back, Colour preferred);
+
 }  // namespace zindle::ui
