@@ -465,7 +465,7 @@ void row(const std::string& figure, const std::string& game, const std::string& 
 int main(int argc, char* argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench ZINDLE REF_QT REF_XLIB [GAMES]\n");
+        std::fprintf(stderr, "usage: bench ZINDLE REF_QT REF_XLIB [GAMES [OTHER_ZINDLE]]\n");
         return 2;
     }
     const int games = argc > 4 ? std::stoi(argv[4]) : 10;
@@ -480,17 +480,34 @@ int main(int argc, char* argv[])
     const Subject xlib{"bare Xlib", argv[3], {150, 150, 1, 1}, [](XImage* i) { return hasColour(i, 0x3366CC); },
                        [](int) { return Area{150, 150, 1, 1}; }, [](int) { return KeySym(XK_a); }};
 
+    // Another build of the game (an earlier commit, say), started in the
+    // same rounds as this one: start-up and memory side by side.
+    Subject other = game;
+    other.name = "other Zindle";
+    other.exe = argc > 5 ? argv[5] : "";
+    std::vector<const Subject*> subjects{&game, &qt, &xlib};
+    if (!other.exe.empty())
+        subjects.push_back(&other);
+
     std::fprintf(stderr, "start-up...\n");
-    const auto starts = startUps(b, {&game, &qt, &xlib}, games == 0 ? 40 : 20);
+    const auto starts = startUps(b, subjects, games == 0 ? 40 : 20);
     const Stats startGame = stats(starts[0]), startQt = stats(starts[1]), startXlib = stats(starts[2]);
 
     if (games == 0) {
-        std::printf("| figure | Zindle | bare Qt | ratio |\n|---|---|---|---|\n");
+        std::printf("| figure | Zindle | bare Qt | ratio |%s\n|---|---|---|---|%s\n",
+                    other.exe.empty() ? "" : " other Zindle | ratio |", other.exe.empty() ? "" : "---|---|");
         const Memory memGame = idleMemory(b, game), memQt = idleMemory(b, qt);
-        std::printf("| start-up, ms | %s | %s | %s |\n", spread(startGame).c_str(), spread(startQt).c_str(),
-                    fmt(startGame.median / startQt.median, 2).c_str());
-        std::printf("| anonymous memory, kB | %ld | %ld | +%ld kB |\n", memGame.anonKb, memQt.anonKb,
-                    memGame.anonKb - memQt.anonKb);
+        std::string startOther, memOther;
+        if (!other.exe.empty()) {
+            const Stats s = stats(starts[3]);
+            const Memory m = idleMemory(b, other);
+            startOther = " " + spread(s) + " | " + fmt(s.median / startQt.median, 2) + " |";
+            memOther = " " + std::to_string(m.anonKb) + " | +" + std::to_string(m.anonKb - memQt.anonKb) + " kB |";
+        }
+        std::printf("| start-up, ms | %s | %s | %s |%s\n", spread(startGame).c_str(), spread(startQt).c_str(),
+                    fmt(startGame.median / startQt.median, 2).c_str(), startOther.c_str());
+        std::printf("| anonymous memory, kB | %ld | %ld | +%ld kB |%s\n", memGame.anonKb, memQt.anonKb,
+                    memGame.anonKb - memQt.anonKb, memOther.c_str());
         b.stop();
         return 0;
     }

@@ -5,11 +5,14 @@
 # prints one table (Markdown). Everything runs under a private D-Bus
 # session bus, as on a desktop, so that no program pays for starting one.
 # About five minutes.
-#   bench/run.sh [GAMES]
+#   bench/run.sh [GAMES [OTHER_ZINDLE]]
+# With 0 games, start-up and memory alone (about half a minute); with
+# another build of the game as well, that build is measured in the same
+# rounds, side by side.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/deps.sh test
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZINDLE_BENCH=ON -DZINDLE_TESTS=OFF >/dev/null
 cmake --build build-bench --target zindle bench ref_qt ref_xlib >/dev/null
 exec dbus-run-session -- ./build-bench/bench/bench ./build-bench/zindle ./build-bench/bench/ref_qt \
-    ./build-bench/bench/ref_xlib "${1:-10}"
+    ./build-bench/bench/ref_xlib "${1:-10}" ${2:+"$2"}

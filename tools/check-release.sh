@@ -89,9 +89,13 @@ in_root() {
         ${DISPLAY:+DISPLAY=$DISPLAY} sh -c "cd /root/zindle && $1"
 }
 
-# ./play.sh on an X server of this run's own: the window must open.
-Xvfb :71 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=:71
+# ./play.sh on an X server of this run's own: the window must open. The
+# server's lock and socket files lie in a /tmp of the run's own; programs in
+# the root reach it through its abstract socket.
+mount -t tmpfs -o mode=1777 tmpfs /tmp
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
+export DISPLAY=":$(cat /tmp/display)"
 started=$(date +%s)
 say "./play.sh"
 in_root ./play.sh >"$out/play.log" 2>&1 &

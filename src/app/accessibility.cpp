@@ -14,18 +14,16 @@ namespace zindle::app {
 namespace {
 
 // A label, tile or frame line on the window's surface: a label reads as its
-// caption, a tile is described by its row and disabled while blocked.
-class DrawnAccessible final : public QAccessibleInterface {
+// caption; a tile is a button described by its row, with a press action
+// while it is shown and free, and disabled while blocked.
+class DrawnAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    DrawnAccessible(const Drawn& drawn, const FormWindow& window) : drawn_(drawn), window_(window) {}
+    DrawnAccessible(const Drawn& drawn, FormWindow& window) : drawn_(drawn), window_(window) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return window_.windowHandle(); }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(const_cast<FormWindow*>(&window_));
-    }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
@@ -39,7 +37,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const auto* label = dynamic_cast<const DrawnLabel*>(&drawn_);
+        const DrawnLabel* label = asLabel();
         if (label == nullptr)
             return {};
         if (t == QAccessible::Name)
@@ -51,8 +49,10 @@ public:
 
     QAccessible::Role role() const override
     {
-        return dynamic_cast<const DrawnLabel*>(&drawn_) != nullptr ? QAccessible::StaticText
-                                                                  : QAccessible::Client;
+        const DrawnLabel* label = asLabel();
+        if (label == nullptr)
+            return QAccessible::Client;
+        return label->isTile() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override
@@ -63,9 +63,34 @@ public:
         return s;
     }
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        const DrawnLabel* label = asLabel();
+        if (type == QAccessible::ActionInterface && label != nullptr && label->isTile())
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (drawn_.isEnabled() && drawn_.isVisible())
+            return {pressAction()};
+        return {};
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            window_.pressTile(*asLabel());
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
 private:
+    const DrawnLabel* asLabel() const { return dynamic_cast<const DrawnLabel*>(&drawn_); }
+
     const Drawn& drawn_;
-    const FormWindow& window_;
+    FormWindow& window_;
 };
 
 // The game's window is a frame named by its title. Its children are what is
@@ -101,7 +126,7 @@ public:
     }
 
 private:
-    const FormWindow& form() const { return *static_cast<const FormWindow*>(widget()); }
+    FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
     int drawnCount() const { return static_cast<int>(form().surface().items().size()); }
 };
 

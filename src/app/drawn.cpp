@@ -60,6 +60,14 @@ void Drawn::enable(bool enabled)
         return;
     enabled_ = enabled;
     changed();
+    // Assistive technologies that have met this control hear that it has
+    // become blocked or free.
+    if (accessibleId != 0 && QAccessible::isActive()) {
+        QAccessible::State states;
+        states.disabled = true;
+        QAccessibleStateChangeEvent event(QAccessible::accessibleInterface(accessibleId), states);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Drawn::moveTo(const QRect& rect)

@@ -186,8 +186,16 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
     const bool click = event->button() == Qt::LeftButton && label != nullptr && label == pressed_;
     pressed_ = nullptr;
     event->accept();
-    if (click && label->isTile() && label->isEnabled())
-        clickedTile(label->entry().group, label->entry().index);
+    if (click)
+        pressTile(*label);
+}
+
+bool FormWindow::pressTile(const DrawnLabel& tile)
+{
+    if (!tile.isTile() || !tile.isVisible() || !tile.isEnabled())
+        return false;
+    clickedTile(tile.entry().group, tile.entry().index);
+    return true;
 }
 
 const Drawn* FormWindow::drawn(const QString& objectName) const

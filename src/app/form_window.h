@@ -40,6 +40,10 @@ public:
     const DrawnLine* line(int index) const;
     const Surface& surface() const { return surface_; }
     KeyBoxWidget* keyBox(int slot) const;
+    // A tile pressed other than with the mouse (an assistive technology's
+    // press action): chooses its letter exactly as a click does, if the
+    // tile is shown and free. Returns whether it did.
+    bool pressTile(const DrawnLabel& tile);
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
     TimerControl& timer() { return *timer_; }

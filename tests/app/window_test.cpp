@@ -3,8 +3,10 @@
 #include "app/picture.h"
 #include "app/window_fixture.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QPalette>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -93,6 +95,48 @@ TEST_F(WindowPicture, AfterChoosingDGP)
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
     type(QStringLiteral("d"));
     EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";
+}
+
+// A dark colour scheme, switched to while the window shows: its light
+// button text would vanish on the pale tiles, so free tiles read in black
+// and blocked ones keep their grey, and the window is the same picture as
+// under the default scheme, at the start and at the end ("Continue"). A
+// scheme whose button text reads on the tiles keeps it.
+TEST_F(WindowPicture, UnderADarkColourScheme)
+{
+    struct PaintCount final : QObject {
+        int paints = 0;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint && object->objectName() == QStringLiteral("Frmzindle");
+            return false;
+        }
+    } count;
+    const QPalette light = QApplication::palette();
+    (void)grab();
+    QTest::qWait(20);
+    window.installEventFilter(&count);
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));   // light text on dark buttons
+    ASSERT_EQ(QApplication::palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return count.paints > 0; }, 500)) << "the change of scheme repainted nothing";
+    window.removeEventFilter(&count);
+    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("start")));
+
+    QPalette maroon = light;
+    maroon.setColor(QPalette::ButtonText, QColor(0x80, 0, 0));
+    QApplication::setPalette(maroon);
+    const QImage tile = grab().copy(window.tile(3, 1)->rect());   // cyan B, free
+    int maroonPixels = 0;
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            maroonPixels += tile.pixelColor(x, y) == QColor(0x80, 0, 0);
+    EXPECT_GT(maroonPixels, 5) << "a readable system text colour is kept";
+
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
+    type(QStringLiteral("st"));
+    ticks(15);
+    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("ended")));
+    QApplication::setPalette(light);
 }
 
 // Run with QT_SCALE_FACTOR=2 only (its own test in CTest).

@@ -1,8 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Screen readers can follow the game: under a private D-Bus session with the
-# accessibility bus switched on as a screen reader switches it on, the tree
-# of the real program is read over AT-SPI before and after three hits.
+# Screen readers can follow the game, and a player working through them can
+# play it: under a private D-Bus session with the accessibility bus switched
+# on as a screen reader switches it on, the tree of the real program is read
+# over AT-SPI; D, G and P are chosen through the tiles' press actions alone,
+# three hits are typed, and the game is continued through Continue's action.
 #   accessibility.sh ZINDLE
 set -eu
 zindle=$1
@@ -19,6 +21,8 @@ dbus-run-session -- sh -eu -c "
     window=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle\$' | head -1)
     /usr/bin/python3 '$here/read_accessibility.py' start
     xdotool windowfocus --sync \"\$window\"
-    xdotool type --delay 30 sti
+    /usr/bin/python3 '$here/read_accessibility.py' choose
+    xdotool type --delay 30 dgp
     /usr/bin/python3 '$here/read_accessibility.py' score ' 3'
+    /usr/bin/python3 '$here/read_accessibility.py' continue
 "

@@ -4,12 +4,15 @@
 and checks it.
 
   read_accessibility.py start       the window as it first shows
+  read_accessibility.py choose      D, G and P chosen through tiles' actions
   read_accessibility.py score TEXT  the score label reads TEXT
+  read_accessibility.py continue    the game's end, left through Continue's action
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def application(timeout=15.0):
@@ -90,8 +93,125 @@ def check_score(text, timeout=5.0):
     sys.exit("FAIL: no label reads %r" % text)
 
 
+def find(role, name=None, description=None):
+    for node in nodes(application()):
+        if node.getRoleName() == role and (name is None or node.name == name) and \
+                (description is None or node.description == description):
+            return node
+    return None
+
+
+def tile(colour, letter):
+    node = find("push button", letter, "Letter for the %s slot" % colour)
+    check(node is not None, "no tile %s in the %s row" % (letter, colour))
+    return node
+
+
+def big_letters():
+    """The captions of the three big letters, left to right."""
+    labels = [n for n in nodes(application()) if n.getRoleName() == "label" and
+              len(n.name) == 1 and n.name.isalpha()]
+    labels.sort(key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x)
+    return "".join(n.name for n in labels)
+
+
+def wait_for(condition, what, timeout=5.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        pump()
+        if condition():
+            return
+        time.sleep(0.05)
+    sys.exit("FAIL: " + what)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def enabled(node):
+    return node.getState().contains(pyatspi.STATE_ENABLED)
+
+
+def keyboard_holder():
+    for node in nodes(application()):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node.name
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    check("press" in names, "%s %r offers no press action: %r" % (node.getRoleName(), node.name, names))
+    action.doAction(names.index("press"))
+
+
+def check_choose():
+    """Chooses D, G and P through the tiles' press actions alone."""
+    changes = []
+
+    def heard(event):
+        if event.source is not None and event.source.description.startswith("Letter for the "):
+            changes.append((event.source.description.split()[3], event.source.name,
+                            event.type.split(":")[-1], event.detail1))
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:enabled")
+    check(big_letters() == "STI", "the big letters read %r at the start" % big_letters())
+    holder = keyboard_holder()
+    check(holder == "Keys for the yellow letter", "the keyboard is with %r" % holder)
+    # F is free in the orange row while S is the yellow letter; D's keys
+    # block it. A, next to S alone, comes free.
+    check(enabled(tile("orange", "F")) and not enabled(tile("orange", "A")), "orange F and A at the start")
+    for colour, letter, letters in (("yellow", "D", "DTI"), ("orange", "G", "DGI"), ("cyan", "P", "DGP")):
+        press(tile(colour, letter))
+        wait_for(lambda: big_letters() == letters,
+                 "after pressing %s in the %s row the big letters read %r" % (letter, colour, big_letters()))
+        if letter == "D":
+            wait_for(lambda: ("orange", "F", "enabled", 0) in changes and
+                     ("orange", "A", "enabled", 1) in changes,
+                     "no state-change events for orange F and A: %r" % changes)
+    check(not enabled(tile("orange", "F")) and enabled(tile("orange", "A")), "orange F and A after D")
+    holder = keyboard_holder()
+    check(holder == "Keys for the yellow letter", "choosing moved the keyboard to %r" % holder)
+    # A blocked tile offers no action, and nothing done to it changes anything.
+    blocked = tile("orange", "D")
+    check(not enabled(blocked), "orange D is not blocked")
+    action = blocked.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    check("press" not in names, "the blocked orange D offers %r" % names)
+    for i in range(action.nActions):
+        action.doAction(i)
+    time.sleep(0.3)
+    check(big_letters() == "DGP", "acting on a blocked tile changed the letters to %r" % big_letters())
+    print("ok: D, G and P chosen through press actions, %d state-change events heard, "
+          "a blocked tile refused, the keyboard unmoved" % len(changes))
+
+
+def check_continue():
+    """Waits for the game's end and continues through Continue's action."""
+    def shown():
+        button = find("push button", "Continue")
+        return button is not None and button.getState().contains(pyatspi.STATE_SHOWING)
+    wait_for(shown, "no Continue button showed at the end of the game", timeout=20.0)
+    press(find("push button", "Continue"))
+    wait_for(lambda: tile("yellow", "A").getState().contains(pyatspi.STATE_SHOWING),
+             "the picker rows did not return after Continue's action")
+    names = [n["name"] for n in tree()]
+    for text in (" 1", " 5", " 0", "Game starts, when you hit the yellow letter first time!"):
+        check(text in names, "after Continue no label reads %r" % text)
+    check(big_letters() == "DGP", "after Continue the big letters read %r" % big_letters())
+    print("ok: the game ended and Continue's press action readied the next one")
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "start":
         check_start()
+    elif sys.argv[1] == "choose":
+        check_choose()
+    elif sys.argv[1] == "continue":
+        check_continue()
     elif sys.argv[1] == "score":
         check_score(sys.argv[2])
