@@ -140,7 +140,16 @@ if ! in_root "sh tools/deps.sh test" >"$out/deps.log" 2>&1; then
     exit 1
 fi
 say "./check.sh"
+# The pictures that failed tests write (the window as it was and a map of
+# the differing pixels) come back with the logs.
+keep_pictures() {
+    rm -rf "$out/pictures"
+    mkdir -p "$out/pictures"
+    find "$root/root/zindle/build/tests" "$root/root/zindle/build-sanitize/tests" -maxdepth 1 \
+        -name '*.png' -exec cp {} "$out/pictures/" \; 2>/dev/null || true
+}
 if ! in_root ./check.sh >"$out/check.log" 2>&1; then
+    keep_pictures
     grep -E 'tests passed|\(Failed\)|\(Timeout\)|\(SEGFAULT\)|\(Subprocess aborted\)|FAIL|error:|warning:' \
         "$out/check.log" | head -60
     say "FAILED: ./check.sh (log: $out/check.log)"

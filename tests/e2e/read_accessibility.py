@@ -95,14 +95,17 @@ def check_score(text, timeout=5.0):
 
 def find(role, name=None, description=None):
     for node in nodes(application()):
-        if node.getRoleName() == role and (name is None or node.name == name) and \
+        if node.getRoleName() in role and (name is None or node.name == name) and \
                 (description is None or node.description == description):
             return node
     return None
 
 
+BUTTON = ("push button", "button")   # the role's name differs between AT-SPI versions
+
+
 def tile(colour, letter):
-    node = find("push button", letter, "Letter for the %s slot" % colour)
+    node = find(BUTTON, letter, "Letter for the %s slot" % colour)
     check(node is not None, "no tile %s in the %s row" % (letter, colour))
     return node
 
@@ -182,8 +185,11 @@ def check_choose():
     action = blocked.queryAction()
     names = [action.getName(i).lower() for i in range(action.nActions)]
     check("press" not in names, "the blocked orange D offers %r" % names)
-    for i in range(action.nActions):
-        action.doAction(i)
+    for i in range(max(action.nActions, 1)):   # the first action even where it offers none
+        try:
+            action.doAction(i)
+        except Exception:   # refused: as it should be
+            pass
     time.sleep(0.3)
     check(big_letters() == "DGP", "acting on a blocked tile changed the letters to %r" % big_letters())
     print("ok: D, G and P chosen through press actions, %d state-change events heard, "
@@ -193,10 +199,10 @@ def check_choose():
 def check_continue():
     """Waits for the game's end and continues through Continue's action."""
     def shown():
-        button = find("push button", "Continue")
+        button = find(BUTTON, "Continue")
         return button is not None and button.getState().contains(pyatspi.STATE_SHOWING)
     wait_for(shown, "no Continue button showed at the end of the game", timeout=20.0)
-    press(find("push button", "Continue"))
+    press(find(BUTTON, "Continue"))
     wait_for(lambda: tile("yellow", "A").getState().contains(pyatspi.STATE_SHOWING),
              "the picker rows did not return after Continue's action")
     names = [n["name"] for n in tree()]
