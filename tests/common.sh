@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Shared by the test scripts (sourced): a work folder removed on exit, the
 # processes handed to track() ended on exit, fail(), and start_xvfb, which
-# starts an Xvfb of the script's own on a free display and exports DISPLAY.
+# starts an Xvfb of the script's own on a free display and exports DISPLAY;
+# differing_pixels.
 work=$(mktemp -d)
 tracked=""
 track() { tracked="$tracked $1"; }
@@ -19,3 +20,6 @@ start_xvfb() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
 }
+# How many pixels two pictures differ in, as a whole number: ImageMagick 7
+# prints the count with its share beside it ("14 (4.9e-05)").
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 | awk '{print $1; exit}'; }
