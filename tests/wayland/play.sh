@@ -9,9 +9,10 @@
 # counts keys and moves the
 # frame, counts the clock down, ends with seven bells at the sound server,
 # and continues from the keyboard.
-#   play.sh ZINDLE
+#   play.sh ZINDLE START_PICTURE
 set -eu
 zindle=$1
+reference=$2   # the reference picture of the start
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
 
@@ -107,7 +108,6 @@ waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
 
 # The start, pixel for pixel the reference picture of the window, and the
 # same window grabbed from an Xvfb.
-reference="$here/../pictures/start.png"
 waitfor "the window was not painted" 100 50 00FF00
 start=$(screenshot)
 start_xvfb
