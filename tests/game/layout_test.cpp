@@ -31,3 +31,18 @@ TEST(Layout, HoldsEveryControlOnce)
     for (const ControlLayout& s : formLayout())
         EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
 }
+
+// Caption colours against WCAG 2's published figures: black on white is
+// 21 : 1; #767676 is the lightest grey that still reads on white (4.54 : 1),
+// #777777 the darkest that does not (4.48 : 1).
+TEST(Colours, ACaptionKeepsTheSystemColourOnlyWhereItReads)
+{
+    EXPECT_NEAR(contrastRatio(colours::black, colours::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(Colour{0x767676}, colours::white), 4.54, 0.005);
+    EXPECT_EQ(readableOn(colours::white, Colour{0x767676}), Colour{0x767676});
+    EXPECT_EQ(readableOn(colours::white, Colour{0x777777}), colours::black);
+    // A dark scheme's light text on the tiles: black instead.
+    for (Colour tile : {colours::yellow, colours::orange, colours::cyan, colours::paleYellow,
+                        colours::paleOrange, colours::paleCyan})
+        EXPECT_EQ(readableOn(tile, Colour{0xEEEEEE}), colours::black) << std::hex << tile.bgr;
+}
