@@ -82,6 +82,14 @@ git -C "$project" ls-files -z --cached --others --exclude-standard |
     (cd "$project" && tar --null -T - --ignore-failed-read -cf - 2>/dev/null) |
     tar -x -C "$root/root/zindle"
 
+# On sid an archive in the middle of a transition may fail to install what
+# is asked for: said plainly, with exit status 2.
+archive_cannot_install() {   # LOG WHAT
+    say "SKIPPED: sid's archive cannot install the $2 packages today:"
+    grep '^E: \|depends on\|but it is not\|has no installation' "$1" | head -20
+    exit 2
+}
+
 # A command in the root, as root at a login: nothing of this environment.
 in_root() {
     chroot "$root" env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/sh TERM=dumb \
@@ -110,9 +118,7 @@ if [ -z "$window" ]; then
     # Whether the archive could not install the build packages: asked
     # again, apt fails again.
     if [ "$suite" = sid ] && ! in_root "sh tools/deps.sh" >"$out/deps-build.log" 2>&1; then
-        say "SKIPPED: sid's archive cannot install the build packages today:"
-        grep '^E: \|depends on\|but it is not\|has no installation' "$out/deps-build.log" | head -20
-        exit 2
+        archive_cannot_install "$out/deps-build.log" build
     fi
     tail -30 "$out/play.log"
     say "FAILED: ./play.sh opened no window (log: $out/play.log)"
@@ -121,8 +127,9 @@ fi
 sleep 1
 import -window root "$out/window.png" 2>/dev/null || true
 say "./play.sh opened the window in $(($(date +%s) - started)) s; screenshot: $out/window.png"
-kill "$play" 2>/dev/null || true
-pkill -x zindle 2>/dev/null || true
+# The game, found by its window: this namespace's /proc is the host's, where
+# a name would find other programs' games too.
+kill "$(xdotool getwindowpid "$window")" "$play" 2>/dev/null || true
 wait "$play" 2>/dev/null || true
 unset DISPLAY
 
@@ -130,11 +137,7 @@ unset DISPLAY
 # archive that cannot install them apart from a fault of the project's.
 started=$(date +%s)
 if ! in_root "sh tools/deps.sh test" >"$out/deps.log" 2>&1; then
-    if [ "$suite" = sid ]; then
-        say "SKIPPED: sid's archive cannot install the test packages today:"
-        grep '^E: \|depends on\|but it is not\|has no installation' "$out/deps.log" | head -20
-        exit 2
-    fi
+    [ "$suite" != sid ] || archive_cannot_install "$out/deps.log" test
     tail -30 "$out/deps.log"
     say "FAILED: the test packages did not install (log: $out/deps.log)"
     exit 1

@@ -37,12 +37,8 @@ bool loadCarriedFonts()
 {
     for (const char* path : {":/fonts/Inter-Black.otf", ":/fonts/Inter-BlackItalic.otf"}) {
         const QResource resource(QString::fromLatin1(path));
-        const QByteArray data =
-            resource.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                          static_cast<qsizetype>(resource.size()))
-                : resource.uncompressedData();
-        QFontDatabase::addApplicationFontFromData(data);
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
     }
     return true;
 }
@@ -66,8 +62,7 @@ QString familyFor(std::string_view face)
 
 QFont fontFor(const ui::LabelStyle& style)
 {
-    static const bool carriedFontsLoaded = loadCarriedFonts();
-    (void)carriedFontsLoaded;
+    [[maybe_unused]] static const bool carriedFontsLoaded = loadCarriedFonts();
     QFont font(familyFor(style.face));
     // Point sizes are meant at 96 dots per inch: 8.25 pt is 11 pixels.
     font.setPixelSize(static_cast<int>(std::lround(style.points * 96.0 / 72.0)));

@@ -190,12 +190,10 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
         pressTile(*label);
 }
 
-bool FormWindow::pressTile(const DrawnLabel& tile)
+void FormWindow::pressTile(const DrawnLabel& tile)
 {
-    if (!tile.isTile() || !tile.isVisible() || !tile.isEnabled())
-        return false;
-    clickedTile(tile.entry().group, tile.entry().index);
-    return true;
+    if (tile.isTile() && tile.isVisible() && tile.isEnabled())
+        clickedTile(tile.entry().group, tile.entry().index);
 }
 
 const Drawn* FormWindow::drawn(const QString& objectName) const

@@ -42,8 +42,8 @@ public:
     KeyBoxWidget* keyBox(int slot) const;
     // A tile pressed other than with the mouse (an assistive technology's
     // press action): chooses its letter exactly as a click does, if the
-    // tile is shown and free. Returns whether it did.
-    bool pressTile(const DrawnLabel& tile);
+    // tile is shown and free.
+    void pressTile(const DrawnLabel& tile);
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
     TimerControl& timer() { return *timer_; }

@@ -13,8 +13,32 @@
 
 namespace zindle::app {
 
+namespace {
+
+// Calls `run` when the event posted to it comes.
+class PostedCall final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PostedCall(std::function<void()> run) : run_(std::move(run)) {}
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        run_();
+        return true;
+    }
+
+private:
+    std::function<void()> run_;
+};
+
+}  // namespace
+
 TimerControl::TimerControl(const ui::ControlLayout& entry, std::function<void()> onTick)
-    : interval_(entry.interval), onTick_(std::move(onTick))
+    : interval_(entry.interval), onTick_(std::move(onTick)),
+      next_(std::make_unique<PostedCall>([this] { deliverOverdue(); }))
 {
 #if defined(__linux__)
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
@@ -95,15 +119,9 @@ void TimerControl::deliverOverdue()
     // The next one waits behind the repaint the tick asked for, which the
     // toolkit posts at low priority.
     if (overdue_ > 0 && enabled_)
-        QCoreApplication::postEvent(&next_, new QEvent(QEvent::User), Qt::LowEventPriority);
-}
-
-bool TimerControl::NextTick::event(QEvent* event)
-{
-    if (event->type() != QEvent::User)
-        return QObject::event(event);
-    timer_.deliverOverdue();
-    return true;
+        QCoreApplication::postEvent(next_.get(), new QEvent(QEvent::User), Qt::LowEventPriority);
 }
 
 }  // namespace zindle::app
+
+#include "timer_control.moc"

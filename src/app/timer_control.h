@@ -33,16 +33,6 @@ public:
     void deliver(bool force = false);
 
 private:
-    // Runs the next overdue tick when its posted event comes.
-    class NextTick final : public QObject {
-    public:
-        explicit NextTick(TimerControl& timer) : timer_(timer) {}
-        bool event(QEvent* event) override;
-
-    private:
-        TimerControl& timer_;
-    };
-
     void arm(bool on);
     void deliverOverdue();
 
@@ -53,7 +43,7 @@ private:
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     QTimer fallback_;
-    NextTick next_{*this};
+    std::unique_ptr<QObject> next_;   // runs the next overdue tick when its posted event comes
 };
 
 }  // namespace zindle::app
