@@ -14,8 +14,8 @@
 #include <cstdio>
 
 namespace {
-#include "app/icons/zindle-16.xpm"
-#include "app/icons/zindle-32.xpm"
+#include "qt/icons/zindle-16.xpm"
+#include "qt/icons/zindle-32.xpm"
 
 QByteArray table(const QList<QImage>& images)
 {

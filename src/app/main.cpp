@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/application.h"
-#include "app/form_window.h"
-#include "app/session_bus.h"
+#include "qt/application.h"
+#include "qt/form_window.h"
+#include "qt/session_bus.h"
 #include "game/frmzindle.h"
 
 #include <QApplication>
@@ -15,11 +15,11 @@ int main(int argc, char* argv[])
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
 
-    zindle::app::preventSessionBusAutolaunch();
+    zindle::qt::preventSessionBusAutolaunch();
     QApplication app(toolkitArgc, toolkitArgv);
-    zindle::app::describeApplication(app);
+    zindle::qt::describeApplication(app);
 
-    zindle::app::FormWindow window;
+    zindle::qt::FormWindow window;
     zindle::game::Frmzindle game(window.controls());
     window.load(game);
     window.showCentred();

@@ -7,21 +7,21 @@
 
 namespace zindle::game {
 
-using ui::Str;
+using form::Str;
 
-Frmzindle::Frmzindle(const ui::FormControls& controls) : c_(controls) {}
+Frmzindle::Frmzindle(const form::FormControls& controls) : c_(controls) {}
 
 std::int16_t& Frmzindle::target(int slot)
 {
     return slot == 1 ? v_.letter1 : slot == 2 ? v_.letter2 : v_.letter3;
 }
 
-ui::TileRow& Frmzindle::row(int slot)
+form::TileRow& Frmzindle::row(int slot)
 {
     return slot == 1 ? c_.Lbltext1 : slot == 2 ? c_.Lbltext2 : c_.Lbltext3;
 }
 
-ui::KeyBox& Frmzindle::keyBox(int slot)
+form::KeyBox& Frmzindle::keyBox(int slot)
 {
     return slot == 1 ? *c_.Pic1 : slot == 2 ? *c_.Pic2 : *c_.Pic3;
 }
@@ -57,16 +57,16 @@ void Frmzindle::Lbltext3_Click(std::int16_t Index) { chooseLetter(3, Index); }
 namespace {
 
 struct PickerRow {
-    ui::Colour rowColour;
-    ui::Colour paleColour;
+    form::Colour rowColour;
+    form::Colour paleColour;
     std::array<int, 2> otherRows;   // the rows a slot's target blocks, in order
 };
 
 // Row (and slot) 1 to 3 at index 0 to 2.
 constexpr std::array<PickerRow, 3> kPickerRows{{
-    {ui::colours::yellow, ui::colours::paleYellow, {2, 3}},
-    {ui::colours::orange, ui::colours::paleOrange, {1, 3}},
-    {ui::colours::cyan, ui::colours::paleCyan, {2, 1}},
+    {form::colours::yellow, form::colours::paleYellow, {2, 3}},
+    {form::colours::orange, form::colours::paleOrange, {1, 3}},
+    {form::colours::cyan, form::colours::paleCyan, {2, 1}},
 }};
 
 const PickerRow& pickerRow(int slot) { return kPickerRows[static_cast<std::size_t>(slot - 1)]; }
@@ -78,10 +78,10 @@ std::size_t tileOf(char letter) { return static_cast<std::size_t>(letter - 'A');
 // A tile index outside the row changes no target; the refresh runs anyway.
 void Frmzindle::chooseLetter(int slot, std::int16_t index)
 {
-    if (index >= 0 && index < ui::kTilesPerRow) {
+    if (index >= 0 && index < form::kTilesPerRow) {
         target(slot) = static_cast<std::int16_t>(65 + index);
-        ui::Label* bigLetter = slot == 1 ? c_.Lblletter1 : slot == 2 ? c_.Lblletter2 : c_.Lblletter3;
-        bigLetter->setCaption(ui::Chr(target(slot)));
+        form::Label* bigLetter = slot == 1 ? c_.Lblletter1 : slot == 2 ? c_.Lblletter2 : c_.Lblletter3;
+        bigLetter->setCaption(form::Chr(target(slot)));
     }
     painikkeet1();
 }
@@ -91,7 +91,7 @@ void Frmzindle::chooseLetter(int slot, std::int16_t index)
 // two other rows, then show them all.
 void Frmzindle::painikkeet1()
 {
-    for (std::size_t i = 0; i < ui::kTilesPerRow; ++i) {
+    for (std::size_t i = 0; i < form::kTilesPerRow; ++i) {
         for (int slot = 1; slot <= 3; ++slot)
             row(slot)[i]->setVisible(false);
         for (int slot = 1; slot <= 3; ++slot)
@@ -137,7 +137,7 @@ void Frmzindle::blockNeighbours(int slot, char letter)
 {
     for (char neighbour : neighbourSet(letter)) {
         for (int other : pickerRow(slot).otherRows) {
-            ui::Label* tile = row(other)[tileOf(neighbour)];
+            form::Label* tile = row(other)[tileOf(neighbour)];
             tile->setEnabled(false);
             tile->setBackColor(pickerRow(other).paleColour);
             tile->setFontBold(false);
@@ -148,7 +148,7 @@ void Frmzindle::blockNeighbours(int slot, char letter)
 // Shows or hides the 78 tiles, tile by tile, the three rows side by side.
 void Frmzindle::showPickerRows(bool visible)
 {
-    for (std::size_t i = 0; i < ui::kTilesPerRow; ++i) {
+    for (std::size_t i = 0; i < form::kTilesPerRow; ++i) {
         c_.Lbltext1[i]->setVisible(visible);
         c_.Lbltext2[i]->setVisible(visible);
         c_.Lbltext3[i]->setVisible(visible);
@@ -192,8 +192,8 @@ void Frmzindle::Pic3_KeyPress(std::int16_t& KeyAscii)
 // Upper-cases the typed character into keycode and swallows the key.
 void Frmzindle::takeKey(std::int16_t& KeyAscii)
 {
-    v_.keytext = ui::Chr(KeyAscii);
-    KeyAscii = ui::Asc(ui::UCase(v_.keytext));
+    v_.keytext = form::Chr(KeyAscii);
+    KeyAscii = form::Asc(form::UCase(v_.keytext));
     v_.keycode = KeyAscii;
     KeyAscii = 0;
     v_.keytext.clear();
@@ -203,7 +203,7 @@ void Frmzindle::tarkistus1()
 {
     if (!c_.Tmr1->enabled() && v_.keycode == v_.letter1) {
         c_.Tmr1->setEnabled(true);
-        for (ui::Line* line : c_.Line1)
+        for (form::Line* line : c_.Line1)
             line->setVisible(true);
     }
     if (v_.keycode == v_.letter1) {
@@ -281,7 +281,7 @@ void Frmzindle::Cmdjatka_Click()
 {
     c_.Cmdjatka->setVisible(false);
     c_.Lblohje2->setVisible(true);
-    for (ui::Line* line : c_.Line1)
+    for (form::Line* line : c_.Line1)
         line->setVisible(false);
     moveFrame(1);
     resetClockAndScore();

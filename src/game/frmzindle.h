@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/form_controls.h"
-#include "ui/form_events.h"
-#include "ui/text.h"
+#include "form/form_controls.h"
+#include "form/form_events.h"
+#include "form/text.h"
 
 #include <cstdint>
 
@@ -16,7 +16,7 @@ struct FormVariables {
     std::int16_t letter1 = 0;   // target of slot 1, a code 65 to 90
     std::int16_t letter2 = 0;   // target of slot 2
     std::int16_t letter3 = 0;   // target of slot 3
-    ui::Text keytext;           // scratch for the key being upper-cased
+    form::Text keytext;           // scratch for the key being upper-cased
     std::int16_t kello4 = 0;    // tens digit of the seconds left
     std::int16_t kello5 = 0;    // ones digit of the seconds left
     std::int16_t pisteet = 0;   // score of the current game
@@ -24,9 +24,9 @@ struct FormVariables {
 
 // The game window's logic: its event handlers and its own procedures,
 // working on the controls by name.
-class Frmzindle final : public ui::FormEvents {
+class Frmzindle final : public form::FormEvents {
 public:
-    explicit Frmzindle(const ui::FormControls& controls);
+    explicit Frmzindle(const form::FormControls& controls);
 
     const FormVariables& variables() const { return v_; }
 
@@ -64,10 +64,10 @@ private:
     void moveFrame(int slot);
     void showPickerRows(bool visible);
     std::int16_t& target(int slot);
-    ui::TileRow& row(int slot);
-    ui::KeyBox& keyBox(int slot);
+    form::TileRow& row(int slot);
+    form::KeyBox& keyBox(int slot);
 
-    ui::FormControls c_;
+    form::FormControls c_;
     FormVariables v_;
 };
 

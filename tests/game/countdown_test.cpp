@@ -103,7 +103,7 @@ TEST_F(Countdown, ContinueRestoresTheWaitingState)
     playToTheEnd(u"sti");
     std::vector<bool> enabledBefore;
     for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
             enabledBefore.push_back(runtime.tile(row, i).enabled());
     ASSERT_TRUE(runtime.clickButton());
 
@@ -122,7 +122,7 @@ TEST_F(Countdown, ContinueRestoresTheWaitingState)
     EXPECT_EQ(runtime.keyboardHolder(), 1);
     std::size_t n = 0;
     for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
             EXPECT_EQ(runtime.tile(row, i).enabled(), enabledBefore[n++]) << row << " " << i;
     EXPECT_EQ(vars().letter1, 'S');
     EXPECT_EQ(caption("Lblletter1"), u"S");

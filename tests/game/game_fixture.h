@@ -17,7 +17,7 @@ protected:
 
     const game::FormVariables& vars() const { return game.variables(); }
     const headless::Label& label(std::string_view name) const { return runtime.label(name); }
-    ui::Text caption(std::string_view name) const { return runtime.label(name).caption(); }
+    form::Text caption(std::string_view name) const { return runtime.label(name).caption(); }
     std::u16string clock() const { return caption("Lblkello4") + u"|" + caption("Lblkello5"); }
     bool tilesShown() const;
     int frameSlot() const;   // slot whose letter the frame marks, 0 when hidden
@@ -30,14 +30,14 @@ inline bool GameTest::tilesShown() const
 {
     bool all = true;
     for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < ui::kTilesPerRow; ++i)
+        for (int i = 0; i < form::kTilesPerRow; ++i)
             all = all && runtime.tile(row, i).visible();
     return all;
 }
 
 inline int GameTest::frameSlot() const
 {
-    for (int i = 0; i < ui::kFrameLines; ++i)
+    for (int i = 0; i < form::kFrameLines; ++i)
         if (!runtime.line(i).visible())
             return 0;
     const int left = runtime.line(2).points().x1;

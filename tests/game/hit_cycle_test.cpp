@@ -57,7 +57,7 @@ TEST_F(HitCycle, FirstHitStartsTheGameWithinOneKeyPress)
     EXPECT_EQ(caption("Lblpisteet"), u" 1");
     EXPECT_FALSE(label("Lblohje2").visible());
     for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
             EXPECT_FALSE(runtime.tile(row, i).visible()) << row << " " << i;
     EXPECT_FALSE(runtime.keyBox(1).enabled());
     EXPECT_TRUE(runtime.keyBox(2).visible());

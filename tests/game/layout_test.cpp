@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ui/layout.h"
+#include "form/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-using namespace zindle::ui;
+using namespace zindle::form;
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 using zindle::testing::GameTest;
 using zindle::game::neighbourSet;
-namespace colours = zindle::ui::colours;
+namespace colours = zindle::form::colours;
 
 namespace {
 
@@ -40,7 +40,7 @@ protected:
     std::string freeTiles(int row) const
     {
         std::string free;
-        for (int i = 0; i < zindle::ui::kTilesPerRow; ++i)
+        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
             if (runtime.tile(row, i).enabled())
                 free += kAlphabet[static_cast<std::size_t>(i)];
         return free;
@@ -59,11 +59,11 @@ protected:
         const std::array<char, 3> targets{static_cast<char>(vars().letter1),
                                           static_cast<char>(vars().letter2),
                                           static_cast<char>(vars().letter3)};
-        const std::array<zindle::ui::Colour, 3> free{colours::yellow, colours::orange, colours::cyan};
-        const std::array<zindle::ui::Colour, 3> pale{colours::paleYellow, colours::paleOrange,
+        const std::array<zindle::form::Colour, 3> free{colours::yellow, colours::orange, colours::cyan};
+        const std::array<zindle::form::Colour, 3> pale{colours::paleYellow, colours::paleOrange,
                                                      colours::paleCyan};
         for (int row = 1; row <= 3; ++row) {
-            for (int i = 0; i < zindle::ui::kTilesPerRow; ++i) {
+            for (int i = 0; i < zindle::form::kTilesPerRow; ++i) {
                 const char letter = kAlphabet[static_cast<std::size_t>(i)];
                 bool blocked = false;
                 for (int slot = 1; slot <= 3; ++slot)

@@ -10,7 +10,7 @@
 #include "game/frmzindle.h"
 #include "game/neighbours.h"
 #include "headless/runtime.h"
-#include "ui/layout.h"
+#include "form/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -170,10 +170,10 @@ using ::testing::AssertionSuccess;
         return AssertionFailure() << "timer enabled " << runtime.timer().enabled();
     if (v.kello4 * 10 + v.kello5 != model.secondsLeft || v.kello4 < 0 || v.kello5 < 0 || v.kello5 > 9)
         return AssertionFailure() << "clock " << v.kello4 << v.kello5 << ", expected " << model.secondsLeft;
-    if (runtime.label("Lblkello4").caption() != ui::Str(v.kello4) ||
-        runtime.label("Lblkello5").caption() != ui::Str(v.kello5))
+    if (runtime.label("Lblkello4").caption() != form::Str(v.kello4) ||
+        runtime.label("Lblkello5").caption() != form::Str(v.kello5))
         return AssertionFailure() << "clock captions";
-    if (v.pisteet != model.score || runtime.label("Lblpisteet").caption() != ui::Str(model.score))
+    if (v.pisteet != model.score || runtime.label("Lblpisteet").caption() != form::Str(model.score))
         return AssertionFailure() << "score " << v.pisteet << ", expected " << model.score;
     if (runtime.button().visible() != ended)
         return AssertionFailure() << "Continue shown " << runtime.button().visible();
@@ -182,7 +182,7 @@ using ::testing::AssertionSuccess;
 
     const int frameSlot = waiting ? 1 : model.due;
     const int left = 2040 + 1800 * (frameSlot - 1);
-    for (int i = 0; i < ui::kFrameLines; ++i) {
+    for (int i = 0; i < form::kFrameLines; ++i) {
         const auto& line = runtime.line(i);
         if (line.visible() == waiting)
             return AssertionFailure() << "frame line " << i << " shown " << line.visible();
@@ -212,7 +212,7 @@ using ::testing::AssertionSuccess;
     for (std::size_t s = 0; s < 3; ++s) {
         if (letters[s] != model.targets[s])
             return AssertionFailure() << "target " << s + 1 << " is " << letters[s];
-        if (runtime.label(bigLetters[s]).caption() != ui::Text(1, static_cast<char16_t>(letters[s])))
+        if (runtime.label(bigLetters[s]).caption() != form::Text(1, static_cast<char16_t>(letters[s])))
             return AssertionFailure() << "big letter " << s + 1;
         for (std::size_t t = s + 1; t < 3; ++t)
             if (inSet(model.targets[s], model.targets[t]))
@@ -225,17 +225,17 @@ using ::testing::AssertionSuccess;
 
 ::testing::AssertionResult RandomPlay::tilesHold() const
 {
-    constexpr std::array<ui::Colour, 3> free{ui::colours::yellow, ui::colours::orange, ui::colours::cyan};
-    constexpr std::array<ui::Colour, 3> pale{ui::colours::paleYellow, ui::colours::paleOrange,
-                                             ui::colours::paleCyan};
+    constexpr std::array<form::Colour, 3> free{form::colours::yellow, form::colours::orange, form::colours::cyan};
+    constexpr std::array<form::Colour, 3> pale{form::colours::paleYellow, form::colours::paleOrange,
+                                             form::colours::paleCyan};
     for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < ui::kTilesPerRow; ++i) {
+        for (int i = 0; i < form::kTilesPerRow; ++i) {
             const auto& tile = runtime.tile(row, i);
             const bool blocked = model.blocked(row, static_cast<char>('A' + i));
             const auto r = static_cast<std::size_t>(row - 1);
             if (tile.visible() != (model.state == Model::Waiting) || tile.enabled() == blocked ||
                 tile.backColor() != (blocked ? pale[r] : free[r]) || tile.fontBold() == blocked ||
-                tile.caption() != ui::Text(1, static_cast<char16_t>(u'A' + i)))
+                tile.caption() != form::Text(1, static_cast<char16_t>(u'A' + i)))
                 return AssertionFailure() << "tile " << static_cast<char>('A' + i) << " of row " << row;
         }
     return AssertionSuccess();
@@ -252,9 +252,9 @@ using ::testing::AssertionSuccess;
     }
     for (const auto& control : runtime.all()) {
         const auto* label = dynamic_cast<const headless::Label*>(control.get());
-        if (label != nullptr && control->entry().style != ui::StyleId::Tile &&
+        if (label != nullptr && control->entry().style != form::StyleId::Tile &&
             (label->backColor() != control->entry().backColour ||
-             label->fontBold() != (ui::style(control->entry().style).weight >= 700)))
+             label->fontBold() != (form::style(control->entry().style).weight >= 700)))
             return AssertionFailure() << control->entry().name << " changed its look";
     }
     return AssertionSuccess();

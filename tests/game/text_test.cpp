@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/text.h"
+#include "form/text.h"
 
 #include <gtest/gtest.h>
 
-using namespace zindle::ui;
+using namespace zindle::form;
 
 TEST(NumberCaption, KeepsOneBlankForTheSign)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "headless/runtime.h"
 
-#include "ui/focus.h"
+#include "form/focus.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -10,7 +10,7 @@ namespace zindle::headless {
 
 namespace {
 
-std::string controlName(const ui::ControlLayout& entry)
+std::string controlName(const form::ControlLayout& entry)
 {
     std::string name(entry.name);
     if (entry.index >= 0)
@@ -18,7 +18,7 @@ std::string controlName(const ui::ControlLayout& entry)
     return name;
 }
 
-std::string narrow(const ui::Text& text)
+std::string narrow(const form::Text& text)
 {
     std::string out;
     for (char16_t c : text)
@@ -28,7 +28,7 @@ std::string narrow(const ui::Text& text)
 
 }  // namespace
 
-Control::Control(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+Control::Control(const form::ControlLayout& entry, WriteLog& log, const bool& recording)
     : entry_(&entry), log_(&log), recording_(&recording), visible_(entry.visible), enabled_(entry.enabled)
 {
 }
@@ -51,21 +51,21 @@ void Control::putEnabled(bool e)
     write("Enabled", e ? "1" : "0");
 }
 
-Label::Label(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+Label::Label(const form::ControlLayout& entry, WriteLog& log, const bool& recording)
     : Control(entry, log, recording),
       caption_(entry.caption),
       back_(entry.backColour),
-      bold_(ui::style(entry.style).weight >= 700)
+      bold_(form::style(entry.style).weight >= 700)
 {
 }
 
-void Label::setCaption(const ui::Text& caption)
+void Label::setCaption(const form::Text& caption)
 {
     caption_ = caption;
     write("Caption", narrow(caption));
 }
 
-void Label::setBackColor(ui::Colour colour)
+void Label::setBackColor(form::Colour colour)
 {
     back_ = colour;
     write("BackColor", std::to_string(colour.bgr));
@@ -77,7 +77,7 @@ void Label::setFontBold(bool bold)
     write("FontBold", bold ? "1" : "0");
 }
 
-Line::Line(const ui::ControlLayout& entry, WriteLog& log, const bool& recording)
+Line::Line(const form::ControlLayout& entry, WriteLog& log, const bool& recording)
     : Control(entry, log, recording), points_(entry.line)
 {
 }
@@ -102,41 +102,41 @@ void Beep::beep()
 
 Runtime::Runtime()
 {
-    for (const ui::ControlLayout& entry : ui::formLayout()) {
+    for (const form::ControlLayout& entry : form::formLayout()) {
         switch (entry.kind) {
-        case ui::Kind::Label: {
+        case form::Kind::Label: {
             auto label = std::make_unique<Label>(entry, log_, recording_);
-            ui::attach(controls_, entry, *label);
-            if (entry.style == ui::StyleId::Tile)
+            form::attach(controls_, entry, *label);
+            if (entry.style == form::StyleId::Tile)
                 tiles_.at(static_cast<std::size_t>(entry.group - 1))
                     .at(static_cast<std::size_t>(entry.index)) = label.get();
             controls_list_.push_back(std::move(label));
             break;
         }
-        case ui::Kind::Line: {
+        case form::Kind::Line: {
             auto line = std::make_unique<Line>(entry, log_, recording_);
-            ui::attach(controls_, entry, *line);
+            form::attach(controls_, entry, *line);
             lines_.at(static_cast<std::size_t>(entry.index)) = line.get();
             controls_list_.push_back(std::move(line));
             break;
         }
-        case ui::Kind::KeyBox: {
+        case form::Kind::KeyBox: {
             auto box = std::make_unique<KeyBox>(entry, log_, recording_);
-            ui::attach(controls_, entry, *box);
+            form::attach(controls_, entry, *box);
             boxes_.at(static_cast<std::size_t>(entry.group - 1)) = box.get();
             controls_list_.push_back(std::move(box));
             break;
         }
-        case ui::Kind::PushButton: {
+        case form::Kind::PushButton: {
             auto button = std::make_unique<PushButton>(entry, log_, recording_);
-            ui::attach(controls_, entry, *button);
+            form::attach(controls_, entry, *button);
             button_ = button.get();
             controls_list_.push_back(std::move(button));
             break;
         }
-        case ui::Kind::Timer: {
+        case form::Kind::Timer: {
             auto timer = std::make_unique<Timer>(entry, log_, recording_);
-            ui::attach(controls_, entry, *timer);
+            form::attach(controls_, entry, *timer);
             timer_ = timer.get();
             controls_list_.push_back(std::move(timer));
             break;
@@ -144,13 +144,13 @@ Runtime::Runtime()
         }
     }
     controls_.beep = &beep_;
-    for (const ui::ControlLayout* entry : ui::keyboardOrder())
+    for (const form::ControlLayout* entry : form::keyboardOrder())
         tab_order_.push_back(find(entry->name, entry->index));
     if (!controls_.complete())
         throw std::logic_error("the layout leaves a control of the window unset");
 }
 
-void Runtime::load(ui::FormEvents& events)
+void Runtime::load(form::FormEvents& events)
 {
     events_ = &events;
     events_->Form_Load();
@@ -159,10 +159,10 @@ void Runtime::load(ui::FormEvents& events)
 
 void Runtime::settleKeyboard()
 {
-    std::vector<ui::FocusCandidate> candidates;
+    std::vector<form::FocusCandidate> candidates;
     for (const Control* control : tab_order_)
         candidates.push_back({control->visible(), control->enabled()});
-    holder_ = ui::settleFocus(candidates, holder_);
+    holder_ = form::settleFocus(candidates, holder_);
 }
 
 const Control* Runtime::holder() const
@@ -173,7 +173,7 @@ const Control* Runtime::holder() const
 int Runtime::keyboardHolder() const
 {
     const Control* h = holder();
-    return h != nullptr && h->entry().kind == ui::Kind::KeyBox ? h->entry().group : 0;
+    return h != nullptr && h->entry().kind == form::Kind::KeyBox ? h->entry().group : 0;
 }
 
 bool Runtime::buttonHoldsKeyboard() const { return holder() == button_; }
@@ -182,7 +182,7 @@ bool Runtime::press(std::int16_t& code)
 {
     if (events_ == nullptr || keyboardHolder() == 0)
         return false;
-    ui::deliverKeyPress(*events_, keyboardHolder(), code);
+    form::deliverKeyPress(*events_, keyboardHolder(), code);
     settleKeyboard();
     return true;
 }
@@ -201,12 +201,12 @@ void Runtime::type(std::u16string_view characters)
 
 bool Runtime::clickTile(int row, int index)
 {
-    if (events_ == nullptr || row < 1 || row > 3 || index < 0 || index >= ui::kTilesPerRow)
+    if (events_ == nullptr || row < 1 || row > 3 || index < 0 || index >= form::kTilesPerRow)
         return false;
     const Label& t = tile(row, index);
     if (!t.visible() || !t.enabled())
         return false;
-    ui::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
+    form::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
     settleKeyboard();
     return true;
 }

@@ -6,9 +6,9 @@
 // order, counts beeps and lets a test play: type keys into the box that holds
 // the keyboard, click tiles and the button, and deliver timer ticks.
 
-#include "ui/form_controls.h"
-#include "ui/form_events.h"
-#include "ui/layout.h"
+#include "form/form_controls.h"
+#include "form/form_events.h"
+#include "form/layout.h"
 
 #include <array>
 #include <memory>
@@ -21,9 +21,9 @@ using WriteLog = std::vector<std::string>;
 
 class Control {
 public:
-    Control(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
+    Control(const form::ControlLayout& entry, WriteLog& log, const bool& recording);
     virtual ~Control() = default;
-    const ui::ControlLayout& entry() const { return *entry_; }
+    const form::ControlLayout& entry() const { return *entry_; }
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
 
@@ -33,65 +33,65 @@ protected:
     void putEnabled(bool e);
 
 private:
-    const ui::ControlLayout* entry_;
+    const form::ControlLayout* entry_;
     WriteLog* log_;
     const bool* recording_;
     bool visible_;
     bool enabled_;
 };
 
-class Label final : public Control, public ui::Label {
+class Label final : public Control, public form::Label {
 public:
-    Label(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
-    void setCaption(const ui::Text& caption) override;
+    Label(const form::ControlLayout& entry, WriteLog& log, const bool& recording);
+    void setCaption(const form::Text& caption) override;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
-    void setBackColor(ui::Colour colour) override;
+    void setBackColor(form::Colour colour) override;
     void setFontBold(bool bold) override;
 
-    const ui::Text& caption() const { return caption_; }
-    ui::Colour backColor() const { return back_; }
+    const form::Text& caption() const { return caption_; }
+    form::Colour backColor() const { return back_; }
     bool fontBold() const { return bold_; }
 
 private:
-    ui::Text caption_;
-    ui::Colour back_;
+    form::Text caption_;
+    form::Colour back_;
     bool bold_;
 };
 
-class Line final : public Control, public ui::Line {
+class Line final : public Control, public form::Line {
 public:
-    Line(const ui::ControlLayout& entry, WriteLog& log, const bool& recording);
+    Line(const form::ControlLayout& entry, WriteLog& log, const bool& recording);
     void setVisible(bool v) override { putVisible(v); }
     void setX1(int twips) override;
     void setX2(int twips) override;
-    const ui::LinePoints& points() const { return points_; }
+    const form::LinePoints& points() const { return points_; }
 
 private:
-    ui::LinePoints points_;
+    form::LinePoints points_;
 };
 
-class KeyBox final : public Control, public ui::KeyBox {
+class KeyBox final : public Control, public form::KeyBox {
 public:
     using Control::Control;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
 };
 
-class PushButton final : public Control, public ui::PushButton {
+class PushButton final : public Control, public form::PushButton {
 public:
     using Control::Control;
     void setVisible(bool v) override { putVisible(v); }
 };
 
-class Timer final : public Control, public ui::Timer {
+class Timer final : public Control, public form::Timer {
 public:
     using Control::Control;
     bool enabled() const override { return Control::enabled(); }
     void setEnabled(bool e) override { putEnabled(e); }
 };
 
-class Beep final : public ui::Beep {
+class Beep final : public form::Beep {
 public:
     explicit Beep(WriteLog& log) : log_(&log) {}
     void beep() override;
@@ -108,11 +108,11 @@ public:
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
-    const ui::FormControls& controls() const { return controls_; }
+    const form::FormControls& controls() const { return controls_; }
 
     // Runs the load event, then shows the window: the keyboard goes to the
     // first key box that can take it.
-    void load(ui::FormEvents& events);
+    void load(form::FormEvents& events);
 
     // A key press with this character code, delivered to the key box that
     // holds the keyboard. Returns false when no box holds it (keys that reach
@@ -161,14 +161,14 @@ private:
     const Control* holder() const;
 
     std::vector<const Control*> tab_order_;   // key boxes and the button, in tab order
-    std::array<std::array<Label*, ui::kTilesPerRow>, 3> tiles_{};
-    std::array<Line*, ui::kFrameLines> lines_{};
+    std::array<std::array<Label*, form::kTilesPerRow>, 3> tiles_{};
+    std::array<Line*, form::kFrameLines> lines_{};
     std::array<KeyBox*, 3> boxes_{};
     PushButton* button_ = nullptr;
     Timer* timer_ = nullptr;
     Beep beep_{log_};
-    ui::FormControls controls_;
-    ui::FormEvents* events_ = nullptr;
+    form::FormControls controls_;
+    form::FormEvents* events_ = nullptr;
     int holder_ = -1;
 };
 

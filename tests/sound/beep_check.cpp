@@ -4,7 +4,7 @@
 // seven requests took, then keeps the process alive for the sound to play.
 //   beep_check [SECONDS_TO_STAY]
 
-#include "app/widgets.h"
+#include "qt/widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const int stay = argc > 1 ? std::atoi(argv[1]) : 2;
-    zindle::app::BellBeep bell;
+    zindle::qt::BellBeep bell;
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < 7; ++i)

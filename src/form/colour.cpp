@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "form/colour.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindle::form {
+
+namespace {
+
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(Colour c)
+{
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+}  // namespace
+
+double contrastRatio(Colour a, Colour b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Colour readableOn(Colour back, Colour preferred)
+{
+    return contrastRatio(back, preferred) >= kReadableContrast ? preferred : colours::black;
+}
+
+}  // namespace zindle::form

@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: MIT
+#include "form/layout.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace zindle::form {
+
+namespace {
+
+using C = FormControls;
+namespace col = colours;
+
+constexpr std::string_view kArialBlack = "Arial Black";
+constexpr std::string_view kSansSerif = "MS Sans Serif";
+
+// clang-format off
+constexpr std::array<LabelStyle, 7> kStyles{{
+    // id                 face         points  weight italic align          border
+    {StyleId::Title,     kArialBlack, 48.0,   900,   true,  Align::Left,   false},
+    {StyleId::Instruction,      kArialBlack, 14.25,  900,   true,  Align::Centre, false},
+    {StyleId::Credit,    kArialBlack, 12.0,   900,   true,  Align::Left,   false},
+    {StyleId::BigLetter, kArialBlack, 72.0,   900,   false, Align::Centre, false},
+    {StyleId::Digit,     kSansSerif,  13.5,   700,   false, Align::Centre, false},
+    {StyleId::Tile,      kSansSerif,  8.25,   700,   false, Align::Centre, true},
+    {StyleId::Button,    kSansSerif,  8.25,   400,   false, Align::Centre, false},
+}};
+
+struct LabelRow {
+    std::string_view name;
+    Label* C::*slot;
+    Rect rect;
+    std::u16string_view caption;
+    StyleId style;
+    Colour textColour;
+    int group;
+    int tab;
+};
+
+// The single labels, top to bottom. Every one is shown at start, on black.
+constexpr std::array<LabelRow, 14> kLabels{{
+    // name          slot            left  top   width height caption                                                          style               text colour    group tab
+    {"Lblotsikko", &C::Lblotsikko, {720,  0,    7935, 1335}, u"ZINDLE",                                                        StyleId::Title,     col::green,    0,    0},
+    {"Lblohje",    &C::Lblohje,    {0,    1200, 9255, 495},  u"Hit these letters as many time as you can in 15 seconds :",   StyleId::Instruction,      col::yellow,   0,    1},
+    {"Lblletter1", &C::Lblletter1, {2040, 1800, 1575, 1695}, u"S",                                                             StyleId::BigLetter, col::yellow,   1,    2},
+    {"Lblletter2", &C::Lblletter2, {3840, 1800, 1575, 1695}, u"T",                                                             StyleId::BigLetter, col::orange,   2,    3},
+    {"Lblletter3", &C::Lblletter3, {5640, 1800, 1575, 1695}, u"I",                                                             StyleId::BigLetter, col::cyan,     3,    4},
+    {"Lblkello1",  &C::Lblkello1,  {3480, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    94},
+    {"Lblkello2",  &C::Lblkello2,  {3960, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    93},
+    {"Lblkello3",  &C::Lblkello3,  {4440, 3720, 375,  495},  u" :",                                                            StyleId::Digit,     col::red,      0,    92},
+    {"Lblkello4",  &C::Lblkello4,  {4920, 3720, 375,  495},  u" 1",                                                            StyleId::Digit,     col::red,      0,    91},
+    {"Lblkello5",  &C::Lblkello5,  {5400, 3720, 375,  495},  u" 5",                                                            StyleId::Digit,     col::red,      0,    90},
+    {"Lblpisteet", &C::Lblpisteet, {3960, 4440, 1335, 375},  u" 0",                                                            StyleId::Digit,     col::red,      0,    5},
+    {"Lblohje2",   &C::Lblohje2,   {360,  5040, 8655, 495},  u"Game starts, when you hit the yellow letter first time!",     StyleId::Instruction,      col::yellow,   0,    6},
+    {"Lblnorvo",   &C::Lblnorvo,   {120,  6360, 1935, 495},  u"\u00A9 Norvo",                                                  StyleId::Credit,    col::green,    0,    7},
+    {"Lblwritten", &C::Lblwritten, {6000, 6360, 3255, 495},  u"by the Zindle team",                                            StyleId::Credit,    col::green,    0,    8},
+}};
+
+struct KeyBoxRow {
+    std::string_view name;
+    KeyBox* C::*slot;
+    Rect rect;
+    bool visible;
+    int group;
+    int tab;
+};
+
+// The key boxes: thin strips left of the big letters; all enabled at start.
+constexpr std::array<KeyBoxRow, 3> kKeyBoxes{{
+    {"Pic1", &C::Pic1, {240, 1920, 1575, 135}, true,  1, 87},
+    {"Pic2", &C::Pic2, {240, 2280, 1575, 135}, false, 2, 88},
+    {"Pic3", &C::Pic3, {240, 2640, 1575, 135}, false, 3, 89},
+}};
+
+// The frame, white and hidden at start, laid out around slot 1. The
+// vertical edges run from the bottom end point up to the top one.
+constexpr std::array<LinePoints, kFrameLines> kFrame{{
+    {2040, 2160, 3600, 2160},   // Line1(0) top
+    {2040, 3600, 3600, 3600},   // Line1(1) bottom
+    {2040, 3600, 2040, 2160},   // Line1(2) left
+    {3600, 3600, 3600, 2160},   // Line1(3) right
+}};
+
+struct PickerRow {
+    std::string_view name;
+    TileRow C::*slot;
+    int group;
+    int top;
+    Colour rowColour;
+    int firstTab;
+    std::u16string_view disabledAtStart;   // the tiles the start targets S, T, I block
+};
+
+// Tile i of a row: caption the letter 65 + i, left 1560 + 240 i, 255 square.
+constexpr int kTileLeft = 1560;
+constexpr int kTilePitch = 240;
+constexpr int kTileSize = 255;
+
+constexpr std::array<PickerRow, 3> kPickerRows{{
+    {"Lbltext1", &C::Lbltext1, 1, 5520, col::yellow, 9,  u"FGHIJKLORTUY"},
+    {"Lbltext2", &C::Lbltext2, 2, 5760, col::orange, 35, u"ACDEIJKLOQSUWXZ"},
+    {"Lbltext3", &C::Lbltext3, 3, 6000, col::cyan,   61, u"ACDEFGHQRSTWXYZ"},
+}};
+
+// Labels and lines, later ones drawn over earlier ones. A control array
+// stands for all its elements in index order.
+constexpr std::array<std::string_view, 18> kDrawingOrder{
+    "Lblotsikko", "Lblohje",   "Lblletter1", "Lblletter2", "Lblletter3",
+    "Lblpisteet", "Lblohje2",  "Lblnorvo",   "Lblwritten", "Lbltext1",
+    "Lbltext2",   "Lbltext3",  "Line1",      "Lblkello5",  "Lblkello4",
+    "Lblkello3",  "Lblkello2", "Lblkello1"};
+// clang-format on
+
+const std::u16string_view kLetters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+ControlLayout labelSpec(const LabelRow& row)
+{
+    ControlLayout s;
+    s.name = row.name;
+    s.kind = Kind::Label;
+    s.slot = row.slot;
+    s.group = row.group;
+    s.rect = row.rect;
+    s.caption = row.caption;
+    s.style = row.style;
+    s.textColour = row.textColour;
+    s.backColour = col::black;
+    s.tab = row.tab;
+    return s;
+}
+
+ControlLayout tileSpec(const PickerRow& row, int i)
+{
+    ControlLayout s;
+    s.name = row.name;
+    s.index = i;
+    s.kind = Kind::Label;
+    s.slot = row.slot;
+    s.group = row.group;
+    s.rect = {kTileLeft + kTilePitch * i, row.top, kTileSize, kTileSize};
+    s.caption = kLetters.substr(static_cast<std::size_t>(i), 1);
+    s.style = StyleId::Tile;
+    s.textColour = std::nullopt;   // the system's button-text colour
+    s.backColour = row.rowColour;
+    s.enabled = row.disabledAtStart.find(kLetters[static_cast<std::size_t>(i)]) ==
+                std::u16string_view::npos;
+    s.tab = row.firstTab + i;
+    return s;
+}
+
+ControlLayout lineSpec(int i)
+{
+    ControlLayout s;
+    s.name = "Line1";
+    s.index = i;
+    s.kind = Kind::Line;
+    s.slot = &C::Line1;
+    s.line = kFrame[static_cast<std::size_t>(i)];
+    s.backColour = col::white;
+    s.visible = false;
+    return s;
+}
+
+ControlLayout keyBoxSpec(const KeyBoxRow& row)
+{
+    ControlLayout s;
+    s.name = row.name;
+    s.kind = Kind::KeyBox;
+    s.slot = row.slot;
+    s.group = row.group;
+    s.rect = row.rect;
+    s.visible = row.visible;
+    s.tab = row.tab;
+    return s;
+}
+
+ControlLayout buttonSpec()
+{
+    ControlLayout s;
+    s.name = "Cmdjatka";
+    s.kind = Kind::PushButton;
+    s.slot = &C::Cmdjatka;
+    s.rect = {3840, 6360, 1575, 375};
+    s.caption = u"Continue";
+    s.style = StyleId::Button;
+    s.textColour = std::nullopt;
+    s.backColour = col::lightGrey;
+    s.visible = false;
+    s.tab = 95;
+    return s;
+}
+
+ControlLayout timerSpec()
+{
+    ControlLayout s;
+    s.name = "Tmr1";
+    s.kind = Kind::Timer;
+    s.slot = &C::Tmr1;
+    s.enabled = false;
+    s.interval = 1000;
+    return s;
+}
+
+void appendDrawn(std::vector<ControlLayout>& specs, std::string_view name)
+{
+    if (name == "Line1") {
+        for (int i = 0; i < kFrameLines; ++i)
+            specs.push_back(lineSpec(i));
+        return;
+    }
+    for (const PickerRow& row : kPickerRows) {
+        if (row.name == name) {
+            for (int i = 0; i < kTilesPerRow; ++i)
+                specs.push_back(tileSpec(row, i));
+            return;
+        }
+    }
+    for (const LabelRow& row : kLabels) {
+        if (row.name == name) {
+            specs.push_back(labelSpec(row));
+            return;
+        }
+    }
+}
+
+std::vector<ControlLayout> buildLayout()
+{
+    std::vector<ControlLayout> specs;
+    for (std::string_view name : kDrawingOrder)
+        appendDrawn(specs, name);
+    for (const KeyBoxRow& row : kKeyBoxes)
+        specs.push_back(keyBoxSpec(row));
+    specs.push_back(buttonSpec());
+    specs.push_back(timerSpec());
+    return specs;
+}
+
+template <typename Control>
+void attachTo(FormControls& controls, const ControlLayout& entry, Control& control)
+{
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, Control* FormControls::*>) {
+                controls.*member = &control;
+            } else if constexpr (std::is_same_v<Member, TileRow FormControls::*>) {
+                if constexpr (std::is_same_v<Control, Label>)
+                    (controls.*member).at(static_cast<std::size_t>(entry.index)) = &control;
+            } else if constexpr (std::is_same_v<Member, Frame FormControls::*>) {
+                if constexpr (std::is_same_v<Control, Line>)
+                    (controls.*member).at(static_cast<std::size_t>(entry.index)) = &control;
+            }
+        },
+        entry.slot);
+}
+
+}  // namespace
+
+const LabelStyle& style(StyleId id)
+{
+    for (const LabelStyle& s : kStyles)
+        if (s.id == id)
+            return s;
+    throw std::out_of_range("unknown label style");
+}
+
+Colour slotColour(int slot)
+{
+    switch (slot) {
+    case 1: return col::yellow;
+    case 2: return col::orange;
+    case 3: return col::cyan;
+    default: return col::black;
+    }
+}
+
+const std::vector<ControlLayout>& formLayout()
+{
+    static const std::vector<ControlLayout> specs = buildLayout();
+    return specs;
+}
+
+const std::vector<const ControlLayout*>& keyboardOrder()
+{
+    static const std::vector<const ControlLayout*> order = [] {
+        std::vector<const ControlLayout*> focusable;
+        for (const ControlLayout& s : formLayout())
+            if (s.kind == Kind::KeyBox || s.kind == Kind::PushButton)
+                focusable.push_back(&s);
+        std::sort(focusable.begin(), focusable.end(),
+                  [](const ControlLayout* a, const ControlLayout* b) { return a->tab < b->tab; });
+        return focusable;
+    }();
+    return order;
+}
+
+const ControlLayout* findControl(std::string_view name, int index)
+{
+    const auto& specs = formLayout();
+    auto it = std::find_if(specs.begin(), specs.end(), [&](const ControlLayout& s) {
+        return s.name == name && s.index == index;
+    });
+    return it == specs.end() ? nullptr : &*it;
+}
+
+void attach(FormControls& c, const ControlLayout& s, Label& label) { attachTo(c, s, label); }
+void attach(FormControls& c, const ControlLayout& s, Line& line) { attachTo(c, s, line); }
+void attach(FormControls& c, const ControlLayout& s, KeyBox& box) { attachTo(c, s, box); }
+void attach(FormControls& c, const ControlLayout& s, PushButton& b) { attachTo(c, s, b); }
+void attach(FormControls& c, const ControlLayout& s, Timer& timer) { attachTo(c, s, timer); }
+
+}  // namespace zindle::form

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form/colour.h"
+#include "form/form_controls.h"
+
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zindle::form {
+
+// Positions and sizes are in twips, 15 to a pixel at 96 dots per inch,
+// from the top left corner of the client area.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidth = 9300;
+inline constexpr int kClientHeight = 6840;
+inline constexpr std::u16string_view kWindowCaption = u"Zindle";
+inline constexpr Colour kWindowBackColor = colours::black;
+inline constexpr Colour kWindowForeColor = colours::grey;
+
+constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+
+enum class Kind { Label, Line, KeyBox, PushButton, Timer };
+enum class Align { Left, Centre };
+enum class StyleId { Title, Instruction, Credit, BigLetter, Digit, Tile, Button };
+
+struct LabelStyle {
+    StyleId id;
+    std::string_view face;          // as the layout names it; the binding substitutes
+    double points;
+    int weight;                     // 400 regular, 700 bold, 900 black
+    bool italic;
+    Align align;
+    bool border;                    // a single-line border
+};
+
+const LabelStyle& style(StyleId id);
+
+// The colour of slot 1, 2 or 3: its big letter and its picker row.
+Colour slotColour(int slot);
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct LinePoints {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+// Where a control goes in FormControls.
+using Slot = std::variant<Label* FormControls::*, TileRow FormControls::*, Frame FormControls::*,
+                          KeyBox* FormControls::*, PushButton* FormControls::*,
+                          Timer* FormControls::*>;
+
+// One control of the window as it is laid out.
+struct ControlLayout {
+    std::string_view name;
+    int index = -1;             // index within its control array, -1 for none
+    Kind kind = Kind::Label;
+    Slot slot;
+    int group = 0;              // slot 1 to 3 of a key box or picker row, else 0
+    Rect rect;                  // labels, key boxes, the button
+    LinePoints line;            // lines
+    std::u16string_view caption;
+    StyleId style = StyleId::Instruction;
+    std::optional<Colour> textColour = colours::black;  // none: the system's button text
+    Colour backColour;          // labels; tiles: the row colour; lines: the line colour
+    bool visible = true;
+    bool enabled = true;
+    int tab = -1;               // place in the tab order, -1 for none
+    int interval = 0;           // timers, milliseconds
+};
+
+// All 101 controls of the window: first the labels and lines in drawing
+// order (later ones over earlier ones), then the key boxes and the button,
+// which lie above them, in tab order, then the timer.
+const std::vector<ControlLayout>& formLayout();
+
+// The controls that can hold the keyboard, the key boxes and the button,
+// in tab order. The keyboard rule walks them in this order.
+const std::vector<const ControlLayout*>& keyboardOrder();
+
+// The first control with this name (and index), or nullptr.
+const ControlLayout* findControl(std::string_view name, int index = -1);
+
+// Puts a built control into its place in `controls`.
+void attach(FormControls& controls, const ControlLayout& entry, Label& label);
+void attach(FormControls& controls, const ControlLayout& entry, Line& line);
+void attach(FormControls& controls, const ControlLayout& entry, KeyBox& box);
+void attach(FormControls& controls, const ControlLayout& entry, PushButton& button);
+void attach(FormControls& controls, const ControlLayout& entry, Timer& timer);
+
+}  // namespace zindle::form

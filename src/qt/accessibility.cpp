@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "qt/accessibility.h"
+
+#include "qt/drawn.h"
+#include "qt/form_window.h"
+#include "qt/widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWindow>
+
+namespace zindle::qt {
+
+namespace {
+
+// A label, tile or frame line on the window's surface: a label reads as its
+// caption; a tile is a button described by its row, with a press action
+// while it is shown and free, and disabled while blocked.
+class DrawnAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    DrawnAccessible(const Drawn& drawn, FormWindow& window) : drawn_(drawn), window_(window) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_.windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return {window_.mapToGlobal(drawn_.rect().topLeft()), drawn_.rect().size()};
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const DrawnLabel* label = asLabel();
+        if (label == nullptr)
+            return {};
+        if (t == QAccessible::Name)
+            return label->caption();
+        if (t == QAccessible::Description && label->isTile())
+            return QStringLiteral("Letter for the %1 slot").arg(slotName(label->entry().group));
+        return {};
+    }
+
+    QAccessible::Role role() const override
+    {
+        const DrawnLabel* label = asLabel();
+        if (label == nullptr)
+            return QAccessible::Client;
+        return label->isTile() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.disabled = !drawn_.isEnabled();
+        s.invisible = !drawn_.isVisible() || !window_.isVisible();
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        const DrawnLabel* label = asLabel();
+        if (type == QAccessible::ActionInterface && label != nullptr && label->isTile())
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (drawn_.isEnabled() && drawn_.isVisible())
+            return {pressAction()};
+        return {};
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            window_.pressTile(*asLabel());
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    const DrawnLabel* asLabel() const { return dynamic_cast<const DrawnLabel*>(&drawn_); }
+
+    const Drawn& drawn_;
+    FormWindow& window_;
+};
+
+// The game's window is a frame named by its title. Its children are what is
+// drawn on its surface, in drawing order, then its real controls; the
+// interface of a drawn child is made when a client first asks for it.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return drawnCount() + QAccessibleWidget::childCount(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (index >= drawnCount())
+            return QAccessibleWidget::child(index - drawnCount());
+        Drawn& drawn = *form().surface().items()[static_cast<std::size_t>(index)];
+        if (drawn.accessibleId == 0)
+            drawn.accessibleId = QAccessible::registerAccessibleInterface(new DrawnAccessible(drawn, form()));
+        return QAccessible::accessibleInterface(drawn.accessibleId);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < drawnCount(); ++i) {
+            const unsigned id = form().surface().items()[static_cast<std::size_t>(i)]->accessibleId;
+            if (id != 0 && QAccessible::accessibleInterface(id) == child)
+                return i;
+        }
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return widget < 0 ? -1 : drawnCount() + widget;
+    }
+
+private:
+    FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
+    int drawnCount() const { return static_cast<int>(form().surface().items().size()); }
+};
+
+// A key box stands where its strip is drawn.
+class KeyBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit KeyBoxAccessible(KeyBoxWidget* box) : QAccessibleWidget(box, QAccessible::Client) {}
+    QRect rect() const override
+    {
+        const auto* box = static_cast<const KeyBoxWidget*>(widget());
+        const QRect strip = box->look().rect();
+        return {box->parentWidget()->mapToGlobal(strip.topLeft()), strip.size()};
+    }
+};
+
+QAccessibleInterface* zindleAccessible(const QString&, QObject* object)
+{
+    if (auto* box = qobject_cast<KeyBoxWidget*>(object))
+        return new KeyBoxAccessible(box);
+    if (auto* window = qobject_cast<FormWindow*>(object))
+        return new WindowAccessible(window);
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() { QAccessible::installFactory(zindleAccessible); }
+
+}  // namespace zindle::qt

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Labels and lines are no windows of their own: they are drawn on the
+// window's surface, in the layout's drawing order, later ones over earlier
+// ones. Only the key boxes and the button are real controls above them.
+
+#include "form/controls.h"
+#include "form/layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace zindle::qt {
+
+class Surface;
+
+// Something drawn on the surface: a label, a tile or a frame line.
+class Drawn {
+public:
+    Drawn(const form::ControlLayout& entry, Surface& surface);
+    virtual ~Drawn();
+    Drawn(const Drawn&) = delete;
+    Drawn& operator=(const Drawn&) = delete;
+
+    const form::ControlLayout& entry() const { return entry_; }
+    QRect rect() const { return rect_; }   // in the window, logical pixels
+    bool isVisible() const { return visible_; }
+    bool isEnabled() const { return enabled_; }
+    virtual void paint(QPainter& painter) const = 0;
+
+    // The id of its accessibility interface, 0 until a client asks.
+    unsigned accessibleId = 0;
+
+protected:
+    void show(bool visible);
+    void enable(bool enabled);
+    void moveTo(const QRect& rect);
+    void changed() const;   // asks for its rectangle to be painted again
+
+    Surface& surface_;
+
+private:
+    const form::ControlLayout& entry_;
+    QRect rect_;
+    bool visible_;
+    bool enabled_;
+};
+
+// A caption in one font and colour on an opaque rectangle, optionally with a
+// single-line border; disabled, its caption is grey.
+class DrawnLabel final : public Drawn, public form::Label {
+public:
+    DrawnLabel(const form::ControlLayout& entry, Surface& surface);
+
+    void setCaption(const form::Text& caption) override;
+    void setVisible(bool visible) override { show(visible); }
+    void setEnabled(bool enabled) override { enable(enabled); }
+    void setBackColor(form::Colour colour) override;
+    void setFontBold(bool bold) override;
+    void paint(QPainter& painter) const override;
+
+    QString caption() const { return caption_; }
+    const QFont& font() const { return font_; }
+    bool isTile() const { return entry().style == form::StyleId::Tile; }
+
+private:
+    const form::LabelStyle& style_;
+    QString caption_;
+    QFont font_;
+    QColor back_;
+};
+
+// A one-pixel line between two points; only X1 and X2 change.
+class DrawnLine final : public Drawn, public form::Line {
+public:
+    DrawnLine(const form::ControlLayout& entry, Surface& surface);
+
+    void setVisible(bool visible) override { show(visible); }
+    void setX1(int twips) override;
+    void setX2(int twips) override;
+    void paint(QPainter& painter) const override;
+
+    const form::LinePoints& points() const { return points_; }
+
+private:
+    void place();
+    form::LinePoints points_;
+    QColor colour_;
+};
+
+// The look of a key box: a strip in its slot's colour, dark grey while
+// disabled. The key box itself is a real control above it that draws
+// nothing, so that a hit repaints the surface alone.
+class DrawnKeyBox final : public Drawn {
+public:
+    using Drawn::Drawn;
+    void setVisible(bool visible) { show(visible); }
+    void setEnabled(bool enabled) { enable(enabled); }
+    void paint(QPainter& painter) const override;
+};
+
+// The window's surface: the labels and lines in drawing order, then the
+// looks of the key boxes. It paints what lies in a region, finds what a
+// click lands on, and asks its widget to paint again only the rectangles
+// that changed.
+class Surface {
+public:
+    explicit Surface(QWidget& widget) : widget_(widget) {}
+
+    void add(std::unique_ptr<Drawn> drawn) { items_.push_back(std::move(drawn)); }
+    DrawnKeyBox& addKeyBox(const form::ControlLayout& entry);
+    void paint(QPainter& painter, const QRect& area) const;
+    // The topmost visible label at `point`, or nullptr.
+    const DrawnLabel* labelAt(const QPoint& point) const;
+    void changed(const QRect& rect) const;
+    const std::vector<std::unique_ptr<Drawn>>& items() const { return items_; }
+    QWidget& widget() const { return widget_; }
+
+private:
+    QWidget& widget_;
+    std::vector<std::unique_ptr<Drawn>> items_;       // labels and lines
+    std::vector<std::unique_ptr<DrawnKeyBox>> keyBoxes_;   // drawn above them
+};
+
+}  // namespace zindle::qt

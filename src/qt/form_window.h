@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "qt/drawn.h"
+#include "qt/timer_control.h"
+#include "qt/widgets.h"
+#include "form/form_controls.h"
+#include "form/form_events.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace zindle::qt {
+
+// The window Frmzindle: built once from the layout, it owns every control,
+// paints the labels and lines on its surface, delivers the events to the
+// game and keeps the keyboard with the control that is due.
+class FormWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    FormWindow();
+    ~FormWindow() override;
+
+    const form::FormControls& controls() const { return controls_; }
+
+    // Connects the game, runs its load event and gives the keyboard to the
+    // first key box that can take it; the window is then ready to show.
+    void load(form::FormEvents& events);
+    void showCentred();
+
+    // The key box or the button that holds the keyboard, or nullptr.
+    QWidget* keyboardHolder() const { return holder_; }
+    // Labels, tiles and lines by their object names ("Lblpisteet",
+    // "Lbltext1(3)", "Line1(0)"), drawn on the window's surface.
+    const DrawnLabel* label(const QString& objectName) const;
+    const DrawnLabel* tile(int row, int index) const;
+    const DrawnLine* line(int index) const;
+    const Surface& surface() const { return surface_; }
+    KeyBoxWidget* keyBox(int slot) const;
+    // A tile pressed other than with the mouse (an assistive technology's
+    // press action): chooses its letter exactly as a click does, if the
+    // tile is shown and free.
+    void pressTile(const DrawnLabel& tile);
+    ButtonWidget* button() const { return button_; }
+    const TimerControl& timer() const { return *timer_; }
+    TimerControl& timer() { return *timer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void build();
+    void typed(const QString& text);
+    void clickedTile(int row, int index);
+    void clickedButton();
+    void ticked();
+    void settleKeyboard();
+
+    const Drawn* drawn(const QString& objectName) const;
+
+    Surface surface_{*this};
+    const DrawnLabel* pressed_ = nullptr;   // the label a left button went down on
+    form::FormControls controls_;
+    form::FormEvents* events_ = nullptr;
+    std::vector<QWidget*> tab_order_;   // key boxes and the button
+    ButtonWidget* button_ = nullptr;
+    std::unique_ptr<TimerControl> timer_;
+    BellBeep beep_;
+    QWidget* holder_ = nullptr;
+    bool painted_ = false;
+};
+
+// A 16-bit character code for each character of a key press: characters of
+// the Basic Multilingual Plane keep their code (read as signed 16 bits);
+// characters beyond it come as U+FFFD, which no rule of the game treats as a
+// letter.
+std::vector<std::int16_t> keyCodes(const QString& text);
+
+}  // namespace zindle::qt

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMargins>
+
+class QWidget;
+
+namespace zindle::qt {
+
+// The border a window manager will draw round `window`, asked of it before
+// the window is first shown, in device pixels: left, top, right, bottom.
+// Empty where no window manager answers (none runs, it does not offer the
+// request, or the platform is not X11).
+QMargins frameExtentsBeforeShowing(QWidget& window);
+
+}  // namespace zindle::qt

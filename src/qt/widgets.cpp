@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+#include "qt/widgets.h"
+
+#include "qt/device_pixels.h"
+#include "qt/fonts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cstdint>
+
+#include <dlfcn.h>
+
+namespace zindle::qt {
+
+QString slotName(int slot)
+{
+    switch (slot) {
+    case 1: return QStringLiteral("yellow");
+    case 2: return QStringLiteral("orange");
+    case 3: return QStringLiteral("cyan");
+    default: return QString();
+    }
+}
+
+QColor toQColor(form::Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back)
+{
+    if (fixed)
+        return toQColor(*fixed);
+    const QColor system = QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    const auto colour = [](const QColor& c) {
+        return form::Colour{static_cast<std::uint32_t>(c.red() | c.green() << 8 | c.blue() << 16)};
+    };
+    return toQColor(form::readableOn(colour(back), colour(system)));
+}
+
+QRect pixelRect(const form::Rect& r)
+{
+    return QRect(form::pixels(r.left), form::pixels(r.top), form::pixels(r.width),
+                 form::pixels(r.height));
+}
+
+QString objectNameOf(const form::ControlLayout& entry)
+{
+    const QString name = QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+    return entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index);
+}
+
+// ---- KeyBoxWidget -----------------------------------------------------------
+
+KeyBoxWidget::KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
+                           std::function<void(const QString&)> onText)
+    : QWidget(parent), slot_(entry.group), look_(look), onText_(std::move(onText))
+{
+    setObjectName(objectNameOf(entry));
+    // No area of its own: nothing of it is ever painted. Its place is the
+    // strip's.
+    setGeometry(QRect(look.rect().topLeft(), QSize(0, 0)));
+    setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
+    // The window hands the keyboard to the box that is due; the player never
+    // moves it with a click or the Tab key.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    QWidget::setEnabled(entry.enabled);
+    QWidget::setVisible(entry.visible);
+}
+
+void KeyBoxWidget::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    look_.setVisible(visible);
+}
+
+void KeyBoxWidget::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    look_.setEnabled(enabled);
+}
+
+void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    const QString text = event->text();
+    if (!text.isEmpty() && onText_)
+        onText_(text);
+}
+
+// Tab and Backtab are ordinary keys here: they reach the key press handler
+// and never move the keyboard to another box.
+bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
+
+// ---- ButtonWidget -----------------------------------------------------------
+
+ButtonWidget::ButtonWidget(const form::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
+    : QPushButton(QString::fromStdU16String(std::u16string(entry.caption)), parent),
+      face_(toQColor(entry.backColour)), text_(entry.textColour)
+{
+    setObjectName(objectNameOf(entry));
+    setGeometry(pixelRect(entry.rect));
+    setFont(fontFor(form::style(entry.style)));
+    // The window hands it the keyboard; a click on it needs none.
+    setFocusPolicy(Qt::TabFocus);
+    setAutoDefault(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QObject::connect(this, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+    QWidget::setEnabled(entry.enabled);
+    QWidget::setVisible(entry.visible);
+}
+
+void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }
+
+// A flat face in its own colour with a raised edge, sunken while pressed.
+void ButtonWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    // At fractional scales the widget can reach into a device pixel beyond
+    // the button's last one: that belongs to the black ground.
+    p.fillRect(r, Qt::black);
+    const DevicePixels device(p);
+    device.fill(r, face_);
+    const bool down = isDown();
+    const QColor light = down ? QColor(0x80, 0x80, 0x80) : Qt::white;
+    const QColor dark = down ? Qt::white : QColor(0x80, 0x80, 0x80);
+    device.hline(0, r.right(), 0, Qt::black);
+    device.hline(0, r.right(), r.bottom(), Qt::black);
+    device.vline(0, 0, r.bottom(), Qt::black);
+    device.vline(r.right(), 0, r.bottom(), Qt::black);
+    device.hline(1, r.width() - 3, 1, light);
+    device.vline(1, 1, r.height() - 3, light);
+    device.hline(1, r.width() - 2, r.height() - 2, dark);
+    device.vline(r.width() - 2, 1, r.height() - 2, dark);
+    p.setPen(captionColour(text_, face_));
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        QPushButton::keyPressEvent(event);   // pressed now, clicked on release
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+// It is the only control that can hold the keyboard while it is shown: Tab
+// leaves the keyboard where it is.
+bool ButtonWidget::focusNextPrevChild(bool) { return true; }
+
+// ---- BellBeep ----------------------------------------------------------------
+
+// The event sounds of the desktop's sound theme, through libcanberra.
+struct BellBeep::EventSound {
+    using Create = int (*)(void**);
+    using Destroy = int (*)(void*);
+    using ChangeProps = int (*)(void*, ...);
+    using Play = int (*)(void*, std::uint32_t, ...);
+
+    void* library = nullptr;
+    void* context = nullptr;
+    Destroy destroy = nullptr;
+    Play play = nullptr;
+
+    EventSound()
+    {
+        library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr)
+            return;
+        auto create = reinterpret_cast<Create>(dlsym(library, "ca_context_create"));
+        auto changeProps = reinterpret_cast<ChangeProps>(dlsym(library, "ca_context_change_props"));
+        destroy = reinterpret_cast<Destroy>(dlsym(library, "ca_context_destroy"));
+        play = reinterpret_cast<Play>(dlsym(library, "ca_context_play"));
+        if (create == nullptr || changeProps == nullptr || destroy == nullptr || play == nullptr ||
+            create(&context) != 0) {
+            context = nullptr;
+            return;
+        }
+        changeProps(context, "application.name", "Zindle", "application.id", ZINDLE_APP_ID,
+                    static_cast<char*>(nullptr));
+    }
+
+    // The library stays loaded: its sound server client may keep threads
+    // and handlers of its own until the process ends.
+    ~EventSound()
+    {
+        if (context != nullptr)
+            destroy(context);
+    }
+
+    void bell()
+    {
+        if (context != nullptr)
+            play(context, 0, "event.id", "bell", "event.description", "End of the game",
+                 static_cast<char*>(nullptr));
+    }
+};
+
+BellBeep::BellBeep()
+    : platformBell_(QGuiApplication::platformName() == QLatin1String("xcb"))
+{
+}
+
+BellBeep::~BellBeep() = default;
+
+void BellBeep::beep()
+{
+    if (platformBell_) {
+        QApplication::beep();
+        return;
+    }
+    if (!tried_) {
+        tried_ = true;
+        sound_ = std::make_unique<EventSound>();
+    }
+    sound_->bell();
+}
+
+}  // namespace zindle::qt

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "qt/window_fixture.h"
+
+#include <random>
+
+using zindle::testing::WindowTest;
+
+class Keys : public WindowTest {};
+
+TEST_F(Keys, EachHitHandsTheKeyboardToTheNextBox)
+{
+    ASSERT_EQ(window.focusWidget(), window.keyBox(1));
+    type(QStringLiteral("s"));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(2));
+    type(QStringLiteral("t"));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(3));
+    type(QStringLiteral("i"));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+    type(QStringLiteral("s"));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(2));
+    EXPECT_EQ(score(), QStringLiteral(" 4"));
+    EXPECT_EQ(window.line(2)->points().x1, 3840) << "the frame stands at slot 2";
+}
+
+// Labels, lines and the key boxes' strips are drawn on the window's one
+// surface: a hit, which changes the score, the frame and two key boxes,
+// costs one paint event, of the window alone.
+TEST_F(Keys, EachHitPaintsTheWindowOnce)
+{
+    struct PaintCount final : QObject {
+        QStringList painted;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted << object->objectName();
+            return false;
+        }
+    } count;
+    QTest::qWait(50);
+    qApp->installEventFilter(&count);
+    for (const QChar letter : QStringLiteral("stis")) {
+        count.painted.clear();
+        type(QString(letter));
+        QTest::qWait(20);
+        EXPECT_EQ(count.painted, QStringList{QStringLiteral("Frmzindle")}) << "hit " << letter.toLatin1();
+    }
+    qApp->removeEventFilter(&count);
+}
+
+TEST_F(Keys, WrongKeysChangeNothing)
+{
+    type(QStringLiteral("xT1 ."));
+    EXPECT_EQ(score(), QStringLiteral(" 0"));
+    EXPECT_FALSE(window.timer().enabled());
+    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+}
+
+TEST_F(Keys, TheCharacterDecidesNotTheKeyCode)
+{
+    // On an AZERTY keyboard the key in the place of Q types "a"; what the
+    // key types is what counts.
+    key(QStringLiteral("q"), Qt::Key_S);
+    EXPECT_EQ(score(), QStringLiteral(" 0"));
+    key(QStringLiteral("s"), Qt::Key_Q);
+    EXPECT_EQ(score(), QStringLiteral(" 1"));
+    key(QStringLiteral("T"), Qt::Key_T);   // caps lock on
+    EXPECT_EQ(score(), QStringLiteral(" 2"));
+}
+
+TEST_F(Keys, CharactersThatAreNoTargetLetterNeverHit)
+{
+    key(QStringLiteral("\u00df"), Qt::Key_ssharp);                   // ß
+    key(QString::fromUcs4(U"\U0001D412"), Qt::Key_unknown);         // a bold S beyond 16 bits
+    key(QStringLiteral("\uFF33"), Qt::Key_unknown);                  // fullwidth S
+    key(QStringLiteral("\u017f"), Qt::Key_unknown);                  // long s
+    EXPECT_EQ(score(), QStringLiteral(" 0"));
+    EXPECT_FALSE(window.timer().enabled());
+    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+}
+
+TEST_F(Keys, KeysWithoutACharacterReachNoHandler)
+{
+    for (Qt::Key code : {Qt::Key_Shift, Qt::Key_Left, Qt::Key_F1, Qt::Key_CapsLock})
+        key(QString(), code);
+    EXPECT_EQ(game.variables().keycode, 0) << "no key press was handled";
+    key(QStringLiteral("\t"), Qt::Key_Tab);
+    EXPECT_EQ(game.variables().keycode, 9) << "Tab is an ordinary key";
+    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+}
+
+TEST_F(Keys, AutoRepeatedKeysCount)
+{
+    key(QStringLiteral("s"), Qt::Key_S, true);
+    key(QStringLiteral("s"), Qt::Key_S, true);
+    key(QStringLiteral("t"), Qt::Key_T, true);
+    EXPECT_EQ(score(), QStringLiteral(" 2"));
+}
+
+TEST_F(Keys, SeveralCharactersInOneEventAreSeveralPresses)
+{
+    key(QStringLiteral("stis"));
+    EXPECT_EQ(score(), QStringLiteral(" 4"));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(2));
+}
+
+TEST_F(Keys, ClicksNeverTakeTheKeyboard)
+{
+    type(QStringLiteral("s"));
+    ASSERT_EQ(window.focusWidget(), window.keyBox(2));
+    for (const char* name : {"Lblletter1", "Lblkello4", "Lblotsikko", "Lblpisteet"})
+        click(window.label(QString::fromLatin1(name)));
+    QTest::mouseClick(window.keyBox(1), Qt::LeftButton);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(600, 200));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(2));
+    type(QStringLiteral("t"));
+    EXPECT_EQ(score(), QStringLiteral(" 2"));
+}
+
+TEST_F(Keys, ClickOnATileLeavesTheKeyboardWithTheFirstBox)
+{
+    click(window.tile(1, 0));
+    click(window.tile(2, 5));
+    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
+}
+
+TEST_F(Keys, ABurstOfTenThousandKeysLosesNone)
+{
+    const QString keys = QStringLiteral("stiSTIxqzz ");
+    const QString targets = QStringLiteral("STI");
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(keys.size()) - 1);
+    int due = 0, hits = 0;
+    for (int n = 0; n < 10000; ++n) {
+        const QChar c = keys[pick(random)];
+        const int repeat = n % 7 == 0 ? 2 : 1;   // doubled letters
+        for (int r = 0; r < repeat; ++r) {
+            key(QString(c), Qt::Key_unknown, r > 0);
+            if (c.toUpper() == targets[due]) {
+                ++hits;
+                due = (due + 1) % 3;
+            }
+        }
+    }
+    ASSERT_GT(hits, 1000);
+    EXPECT_EQ(score(), QStringLiteral(" %1").arg(hits));
+}
