@@ -2,9 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Writes the reference pictures of the window under tests/pictures anew, from
 # the window as the Qt tests show it. Look at every picture that changed
-# against the layout before committing it. With Qt 6.8 or later (Debian 13
-# on) it writes that version's set, tests/pictures/qt6.8/; run it on Debian
-# 12 too (tools/check-release.sh explains how to reach a clean root).
+# against the layout before committing it. One set serves every release.
 #   tools/update-pictures.sh
 set -eu
 cd "$(dirname "$0")/.."

@@ -2,6 +2,7 @@
 #include "qt/fonts.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QResource>
@@ -25,18 +26,20 @@ struct Substitute {
 // hint's label; Inter Black is the widest heavy face that fits every label.
 // Liberation Sans has the metrics of Arial, close to MS Sans Serif.
 constexpr std::array<Substitute, 2> kSubstitutes{{
-    {"Arial Black", "Inter", 2254.0 / 2048.0},
+    {"Arial Black", ZINDLE_FONT_FAMILY, 2254.0 / 2048.0},
     {"MS Sans Serif", "Liberation Sans", 0.0},
 }};
 
 // Inter Black and Inter Black Italic go with the program, built in
-// uncompressed, and are handed to the font database where they lie: the
-// window looks the same whatever version of Inter the system has, if any.
-// Liberation Sans stays the system's: it draws alike on every release.
+// uncompressed under a family name of the game's own, and are handed to the
+// font database where they lie: no font installed on the system, whatever
+// it calls itself, takes their place. Liberation Sans stays the system's:
+// it draws alike on every release.
 bool loadCarriedFonts()
 {
-    for (const char* path : {":/fonts/Inter-Black.otf", ":/fonts/Inter-BlackItalic.otf"}) {
-        const QResource resource(QString::fromLatin1(path));
+    const QDir carried(QStringLiteral(":/fonts"));
+    for (const QString& name : carried.entryList(QDir::Files)) {
+        const QResource resource(carried.filePath(name));
         QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
     }

@@ -9,8 +9,9 @@ namespace zindle::qt {
 
 // The font of a label style. The faces the layout names are Windows faces;
 // each is replaced by a face of like width and weight, asked for by name so
-// that fontconfig does not quietly fall back to another family: Inter,
-// which the program carries, and the system's Liberation Sans.
+// that fontconfig does not quietly fall back to another family: Inter Black,
+// which the program carries under a family name of its own, and the
+// system's Liberation Sans.
 QFont fontFor(const form::LabelStyle& style);
 
 // The family that stands in for a face of the layout.

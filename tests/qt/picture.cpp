@@ -7,20 +7,9 @@ namespace zindle::testing {
 
 namespace {
 
-// The picture of this Qt version's set where the set has one (and where a
-// picture is written for such a version); the shared one otherwise.
 QString referencePath(const QString& name)
 {
-    const QDir shared(QStringLiteral(ZINDLE_PICTURES_DIR));
-    const QString set = QStringLiteral(ZINDLE_PICTURE_SET);
-    const QString file = name + QStringLiteral(".png");
-    if (!set.isEmpty()) {
-        const QDir own(shared.filePath(set));
-        const bool writing = qEnvironmentVariable("ZINDLE_WRITE_PICTURES") == QStringLiteral("1");
-        if (own.exists(file) || (writing && own.mkpath(QStringLiteral("."))))
-            return own.filePath(file);
-    }
-    return shared.filePath(file);
+    return QDir(QStringLiteral(ZINDLE_PICTURES_DIR)).filePath(name + QStringLiteral(".png"));
 }
 
 QString outputPath(const QString& name) { return QDir(QStringLiteral(ZINDLE_TEST_OUTPUT_DIR)).filePath(name); }

@@ -47,19 +47,6 @@ TEST_F(WindowPicture, HasTheLaidOutClientSizeAndTitle)
     }
 }
 
-TEST_F(WindowPicture, UsesTheChosenFontFaces)
-{
-    for (const char* name : {"Lblotsikko", "Lblohje", "Lblletter1", "Lblnorvo"}) {
-        const QFontInfo info(window.label(QString::fromLatin1(name))->font());
-        EXPECT_EQ(info.family(), QStringLiteral("Inter")) << name;
-        EXPECT_GE(info.weight(), 900) << name;
-    }
-    for (const char* name : {"Lblkello4", "Lblpisteet", "Lbltext1(0)"}) {
-        const QFontInfo info(window.label(QString::fromLatin1(name))->font());
-        EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans")) << name;
-    }
-}
-
 // The whole window, pixel for pixel, in the states a player sees.
 TEST_F(WindowPicture, AtTheStart)
 {
