@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QApplication app(toolkitArgc, toolkitArgv);
     zindle::qt::describeApplication(app);
 
-    zindle::qt::FormWindow window;
+    zindle::qt::FormWindow window(zindle::game::frmzindleLayout());
     zindle::game::Frmzindle game(window.controls());
     window.load(game);
     window.showCentred();

@@ -6,9 +6,10 @@
 
 namespace zindle::form {
 
-// The operations the game calls on the window's controls, and nothing more.
-// Each toolkit binding implements these small interfaces; the game holds
-// only pointers to them.
+// The operations the game calls on the window's controls, and what the
+// window's host reads of them to route events and the keyboard. Each
+// toolkit binding implements these small interfaces; the game holds only
+// pointers to them.
 
 class Label {
 public:
@@ -18,6 +19,8 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     virtual void setBackColor(Colour colour) = 0;
     virtual void setFontBold(bool bold) = 0;
+    virtual bool visible() const = 0;
+    virtual bool enabled() const = 0;
 };
 
 // A straight line; only its X coordinates (twips) ever change.
@@ -35,12 +38,16 @@ public:
     virtual ~KeyBox() = default;
     virtual void setVisible(bool visible) = 0;
     virtual void setEnabled(bool enabled) = 0;
+    virtual bool visible() const = 0;
+    virtual bool enabled() const = 0;
 };
 
 class PushButton {
 public:
     virtual ~PushButton() = default;
     virtual void setVisible(bool visible) = 0;
+    virtual bool visible() const = 0;
+    virtual bool enabled() const = 0;
 };
 
 class Timer {

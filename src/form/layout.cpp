@@ -43,9 +43,9 @@ constexpr std::array<LabelRow, 14> kLabels{{
     // name          slot            left  top   width height caption                                                          style               text colour    group tab
     {"Lblotsikko", &C::Lblotsikko, {720,  0,    7935, 1335}, u"ZINDLE",                                                        StyleId::Title,     col::green,    0,    0},
     {"Lblohje",    &C::Lblohje,    {0,    1200, 9255, 495},  u"Hit these letters as many time as you can in 15 seconds :",   StyleId::Instruction,      col::yellow,   0,    1},
-    {"Lblletter1", &C::Lblletter1, {2040, 1800, 1575, 1695}, u"S",                                                             StyleId::BigLetter, col::yellow,   1,    2},
-    {"Lblletter2", &C::Lblletter2, {3840, 1800, 1575, 1695}, u"T",                                                             StyleId::BigLetter, col::orange,   2,    3},
-    {"Lblletter3", &C::Lblletter3, {5640, 1800, 1575, 1695}, u"I",                                                             StyleId::BigLetter, col::cyan,     3,    4},
+    {"Lblletter1", &C::Lblletter1, {2040, 1800, 1575, 1695}, u"",   /* slot 1's target */                                     StyleId::BigLetter, slotColour(1), 1,    2},
+    {"Lblletter2", &C::Lblletter2, {3840, 1800, 1575, 1695}, u"",   /* slot 2's target */                                     StyleId::BigLetter, slotColour(2), 2,    3},
+    {"Lblletter3", &C::Lblletter3, {5640, 1800, 1575, 1695}, u"",   /* slot 3's target */                                     StyleId::BigLetter, slotColour(3), 3,    4},
     {"Lblkello1",  &C::Lblkello1,  {3480, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    94},
     {"Lblkello2",  &C::Lblkello2,  {3960, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    93},
     {"Lblkello3",  &C::Lblkello3,  {4440, 3720, 375,  495},  u" :",                                                            StyleId::Digit,     col::red,      0,    92},
@@ -73,23 +73,12 @@ constexpr std::array<KeyBoxRow, 3> kKeyBoxes{{
     {"Pic3", &C::Pic3, {240, 2640, 1575, 135}, false, 3, 89},
 }};
 
-// The frame, white and hidden at start, laid out around slot 1. The
-// vertical edges run from the bottom end point up to the top one.
-constexpr std::array<LinePoints, kFrameLines> kFrame{{
-    {2040, 2160, 3600, 2160},   // Line1(0) top
-    {2040, 3600, 3600, 3600},   // Line1(1) bottom
-    {2040, 3600, 2040, 2160},   // Line1(2) left
-    {3600, 3600, 3600, 2160},   // Line1(3) right
-}};
-
 struct PickerRow {
     std::string_view name;
     TileRow C::*slot;
     int group;
     int top;
-    Colour rowColour;
     int firstTab;
-    std::u16string_view disabledAtStart;   // the tiles the start targets S, T, I block
 };
 
 // Tile i of a row: caption the letter 65 + i, left 1560 + 240 i, 255 square.
@@ -98,9 +87,9 @@ constexpr int kTilePitch = 240;
 constexpr int kTileSize = 255;
 
 constexpr std::array<PickerRow, 3> kPickerRows{{
-    {"Lbltext1", &C::Lbltext1, 1, 5520, col::yellow, 9,  u"FGHIJKLORTUY"},
-    {"Lbltext2", &C::Lbltext2, 2, 5760, col::orange, 35, u"ACDEIJKLOQSUWXZ"},
-    {"Lbltext3", &C::Lbltext3, 3, 6000, col::cyan,   61, u"ACDEFGHQRSTWXYZ"},
+    {"Lbltext1", &C::Lbltext1, 1, 5520, 9},
+    {"Lbltext2", &C::Lbltext2, 2, 5760, 35},
+    {"Lbltext3", &C::Lbltext3, 3, 6000, 61},
 }};
 
 // Labels and lines, later ones drawn over earlier ones. A control array
@@ -114,7 +103,9 @@ constexpr std::array<std::string_view, 18> kDrawingOrder{
 
 const std::u16string_view kLetters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-ControlLayout labelSpec(const LabelRow& row)
+std::u16string_view letter(char capital) { return kLetters.substr(static_cast<std::size_t>(capital - 'A'), 1); }
+
+ControlLayout labelSpec(const LabelRow& row, const StartState& start)
 {
     ControlLayout s;
     s.name = row.name;
@@ -122,7 +113,8 @@ ControlLayout labelSpec(const LabelRow& row)
     s.slot = row.slot;
     s.group = row.group;
     s.rect = row.rect;
-    s.caption = row.caption;
+    s.caption = row.style == StyleId::BigLetter ? letter(start.targets.at(static_cast<std::size_t>(row.group - 1)))
+                                                : row.caption;
     s.style = row.style;
     s.textColour = row.textColour;
     s.backColour = col::black;
@@ -130,7 +122,7 @@ ControlLayout labelSpec(const LabelRow& row)
     return s;
 }
 
-ControlLayout tileSpec(const PickerRow& row, int i)
+ControlLayout tileSpec(const PickerRow& row, int i, const StartState& start)
 {
     ControlLayout s;
     s.name = row.name;
@@ -142,9 +134,9 @@ ControlLayout tileSpec(const PickerRow& row, int i)
     s.caption = kLetters.substr(static_cast<std::size_t>(i), 1);
     s.style = StyleId::Tile;
     s.textColour = std::nullopt;   // the system's button-text colour
-    s.backColour = row.rowColour;
-    s.enabled = row.disabledAtStart.find(kLetters[static_cast<std::size_t>(i)]) ==
-                std::u16string_view::npos;
+    s.backColour = slotColour(row.group);
+    s.enabled = start.blocked.at(static_cast<std::size_t>(row.group - 1)).find(static_cast<char>('A' + i)) ==
+                std::string::npos;
     s.tab = row.firstTab + i;
     return s;
 }
@@ -156,7 +148,7 @@ ControlLayout lineSpec(int i)
     s.index = i;
     s.kind = Kind::Line;
     s.slot = &C::Line1;
-    s.line = kFrame[static_cast<std::size_t>(i)];
+    s.line = frameAt(1)[static_cast<std::size_t>(i)];
     s.backColour = col::white;
     s.visible = false;
     return s;
@@ -202,7 +194,7 @@ ControlLayout timerSpec()
     return s;
 }
 
-void appendDrawn(std::vector<ControlLayout>& specs, std::string_view name)
+void appendDrawn(std::vector<ControlLayout>& specs, std::string_view name, const StartState& start)
 {
     if (name == "Line1") {
         for (int i = 0; i < kFrameLines; ++i)
@@ -212,28 +204,16 @@ void appendDrawn(std::vector<ControlLayout>& specs, std::string_view name)
     for (const PickerRow& row : kPickerRows) {
         if (row.name == name) {
             for (int i = 0; i < kTilesPerRow; ++i)
-                specs.push_back(tileSpec(row, i));
+                specs.push_back(tileSpec(row, i, start));
             return;
         }
     }
     for (const LabelRow& row : kLabels) {
         if (row.name == name) {
-            specs.push_back(labelSpec(row));
+            specs.push_back(labelSpec(row, start));
             return;
         }
     }
-}
-
-std::vector<ControlLayout> buildLayout()
-{
-    std::vector<ControlLayout> specs;
-    for (std::string_view name : kDrawingOrder)
-        appendDrawn(specs, name);
-    for (const KeyBoxRow& row : kKeyBoxes)
-        specs.push_back(keyBoxSpec(row));
-    specs.push_back(buttonSpec());
-    specs.push_back(timerSpec());
-    return specs;
 }
 
 template <typename Control>
@@ -265,43 +245,16 @@ const LabelStyle& style(StyleId id)
     throw std::out_of_range("unknown label style");
 }
 
-Colour slotColour(int slot)
+std::vector<ControlLayout> formLayout(const StartState& start)
 {
-    switch (slot) {
-    case 1: return col::yellow;
-    case 2: return col::orange;
-    case 3: return col::cyan;
-    default: return col::black;
-    }
-}
-
-const std::vector<ControlLayout>& formLayout()
-{
-    static const std::vector<ControlLayout> specs = buildLayout();
+    std::vector<ControlLayout> specs;
+    for (std::string_view name : kDrawingOrder)
+        appendDrawn(specs, name, start);
+    for (const KeyBoxRow& row : kKeyBoxes)
+        specs.push_back(keyBoxSpec(row));
+    specs.push_back(buttonSpec());
+    specs.push_back(timerSpec());
     return specs;
-}
-
-const std::vector<const ControlLayout*>& keyboardOrder()
-{
-    static const std::vector<const ControlLayout*> order = [] {
-        std::vector<const ControlLayout*> focusable;
-        for (const ControlLayout& s : formLayout())
-            if (s.kind == Kind::KeyBox || s.kind == Kind::PushButton)
-                focusable.push_back(&s);
-        std::sort(focusable.begin(), focusable.end(),
-                  [](const ControlLayout* a, const ControlLayout* b) { return a->tab < b->tab; });
-        return focusable;
-    }();
-    return order;
-}
-
-const ControlLayout* findControl(std::string_view name, int index)
-{
-    const auto& specs = formLayout();
-    auto it = std::find_if(specs.begin(), specs.end(), [&](const ControlLayout& s) {
-        return s.name == name && s.index == index;
-    });
-    return it == specs.end() ? nullptr : &*it;
 }
 
 void attach(FormControls& c, const ControlLayout& s, Label& label) { attachTo(c, s, label); }

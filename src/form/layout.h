@@ -4,7 +4,9 @@
 #include "form/colour.h"
 #include "form/form_controls.h"
 
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -38,8 +40,20 @@ struct LabelStyle {
 
 const LabelStyle& style(StyleId id);
 
-// The colour of slot 1, 2 or 3: its big letter and its picker row.
-Colour slotColour(int slot);
+// Slot 1, 2 or 3: its colour (its big letter, its picker row and its key
+// box), the pale colour of its row's blocked tiles, and the colour's name.
+struct SlotLook {
+    Colour colour;
+    Colour pale;
+    std::string_view name;
+};
+inline constexpr std::array<SlotLook, 3> kSlots{{
+    {colours::yellow, colours::paleYellow, "yellow"},
+    {colours::orange, colours::paleOrange, "orange"},
+    {colours::cyan, colours::paleCyan, "cyan"},
+}};
+constexpr const SlotLook& slotLook(int slot) { return kSlots.at(static_cast<std::size_t>(slot - 1)); }
+constexpr Colour slotColour(int slot) { return slotLook(slot).colour; }
 
 struct Rect {
     int left = 0;
@@ -54,6 +68,18 @@ struct LinePoints {
     int x2 = 0;
     int y2 = 0;
 };
+
+// The frame's four lines around the letter of slot 1, 2 or 3: top, bottom,
+// left and right edge. Its left edge is the big letter's; it closes round
+// the drawn letter, 1560 wide and 1440 high. The vertical edges run from the
+// bottom end point up to the top one. Only X coordinates differ by slot.
+constexpr std::array<LinePoints, kFrameLines> frameAt(int slot)
+{
+    const int left = 2040 + 1800 * (slot - 1), right = left + 1560;
+    constexpr int top = 2160, bottom = 3600;
+    return {{{left, top, right, top}, {left, bottom, right, bottom}, {left, bottom, left, top},
+             {right, bottom, right, top}}};
+}
 
 // Where a control goes in FormControls.
 using Slot = std::variant<Label* FormControls::*, TileRow FormControls::*, Frame FormControls::*,
@@ -79,17 +105,18 @@ struct ControlLayout {
     int interval = 0;           // timers, milliseconds
 };
 
+// What the window shows at start that the game decides: the three targets
+// (capitals A to Z), which the big letters show, and the letters they block
+// in each picker row, whose tiles start disabled.
+struct StartState {
+    std::array<char, 3> targets{};
+    std::array<std::string, 3> blocked;   // rows 1 to 3
+};
+
 // All 101 controls of the window: first the labels and lines in drawing
 // order (later ones over earlier ones), then the key boxes and the button,
 // which lie above them, in tab order, then the timer.
-const std::vector<ControlLayout>& formLayout();
-
-// The controls that can hold the keyboard, the key boxes and the button,
-// in tab order. The keyboard rule walks them in this order.
-const std::vector<const ControlLayout*>& keyboardOrder();
-
-// The first control with this name (and index), or nullptr.
-const ControlLayout* findControl(std::string_view name, int index = -1);
+std::vector<ControlLayout> formLayout(const StartState& start);
 
 // Puts a built control into its place in `controls`.
 void attach(FormControls& controls, const ControlLayout& entry, Label& label);

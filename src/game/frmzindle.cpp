@@ -9,6 +9,37 @@ namespace zindle::game {
 
 using form::Str;
 
+namespace {
+
+// The targets when the program starts: S, T and I.
+constexpr std::array<char, 3> kStartTargets{'S', 'T', 'I'};
+
+// The rows a slot's target blocks, in the order the refresh writes them.
+constexpr std::array<std::array<int, 2>, 3> kOtherRows{{{2, 3}, {1, 3}, {2, 1}}};
+
+const std::array<int, 2>& otherRows(int slot) { return kOtherRows[static_cast<std::size_t>(slot - 1)]; }
+
+std::size_t tileOf(char letter) { return static_cast<std::size_t>(letter - 'A'); }
+
+form::StartState startState()
+{
+    form::StartState start;
+    start.targets = kStartTargets;
+    for (int slot = 1; slot <= 3; ++slot)
+        for (char neighbour : neighbourSet(kStartTargets[static_cast<std::size_t>(slot - 1)]))
+            for (int other : otherRows(slot))
+                start.blocked[static_cast<std::size_t>(other - 1)] += neighbour;
+    return start;
+}
+
+}  // namespace
+
+const std::vector<form::ControlLayout>& frmzindleLayout()
+{
+    static const std::vector<form::ControlLayout> layout = form::formLayout(startState());
+    return layout;
+}
+
 Frmzindle::Frmzindle(const form::FormControls& controls) : c_(controls) {}
 
 std::int16_t& Frmzindle::target(int slot)
@@ -31,9 +62,9 @@ form::KeyBox& Frmzindle::keyBox(int slot)
 void Frmzindle::Form_Load()
 {
     resetClockAndScore();
-    v_.letter1 = 83;  // S
-    v_.letter2 = 84;  // T
-    v_.letter3 = 73;  // I
+    v_.letter1 = kStartTargets[0];
+    v_.letter2 = kStartTargets[1];
+    v_.letter3 = kStartTargets[2];
     painikkeet1();
 }
 
@@ -53,27 +84,6 @@ void Frmzindle::resetClockAndScore()
 void Frmzindle::Lbltext1_Click(std::int16_t Index) { chooseLetter(1, Index); }
 void Frmzindle::Lbltext2_Click(std::int16_t Index) { chooseLetter(2, Index); }
 void Frmzindle::Lbltext3_Click(std::int16_t Index) { chooseLetter(3, Index); }
-
-namespace {
-
-struct PickerRow {
-    form::Colour rowColour;
-    form::Colour paleColour;
-    std::array<int, 2> otherRows;   // the rows a slot's target blocks, in order
-};
-
-// Row (and slot) 1 to 3 at index 0 to 2.
-constexpr std::array<PickerRow, 3> kPickerRows{{
-    {form::colours::yellow, form::colours::paleYellow, {2, 3}},
-    {form::colours::orange, form::colours::paleOrange, {1, 3}},
-    {form::colours::cyan, form::colours::paleCyan, {2, 1}},
-}};
-
-const PickerRow& pickerRow(int slot) { return kPickerRows[static_cast<std::size_t>(slot - 1)]; }
-
-std::size_t tileOf(char letter) { return static_cast<std::size_t>(letter - 'A'); }
-
-}  // namespace
 
 // A tile index outside the row changes no target; the refresh runs anyway.
 void Frmzindle::chooseLetter(int slot, std::int16_t index)
@@ -97,7 +107,7 @@ void Frmzindle::painikkeet1()
         for (int slot = 1; slot <= 3; ++slot)
             row(slot)[i]->setEnabled(true);
         for (int slot = 1; slot <= 3; ++slot)
-            row(slot)[i]->setBackColor(pickerRow(slot).rowColour);
+            row(slot)[i]->setBackColor(form::slotLook(slot).colour);
         for (int slot = 1; slot <= 3; ++slot)
             row(slot)[i]->setFontBold(true);
     }
@@ -136,10 +146,10 @@ void Frmzindle::blockLetters(char first, char last)
 void Frmzindle::blockNeighbours(int slot, char letter)
 {
     for (char neighbour : neighbourSet(letter)) {
-        for (int other : pickerRow(slot).otherRows) {
+        for (int other : otherRows(slot)) {
             form::Label* tile = row(other)[tileOf(neighbour)];
             tile->setEnabled(false);
-            tile->setBackColor(pickerRow(other).paleColour);
+            tile->setBackColor(form::slotLook(other).pale);
             tile->setFontBold(false);
         }
     }
@@ -158,14 +168,6 @@ void Frmzindle::showPickerRows(bool visible)
 // ---- keys and the hit cycle -------------------------------------------------
 
 namespace {
-
-// The frame's X coordinates at each slot, in the order they are written:
-// Line1(0) X1, X2, Line1(1) X1, X2, Line1(2) X1, X2, Line1(3) X1, X2.
-constexpr std::array<std::array<int, 8>, 3> kFrameX{{
-    {2040, 3600, 2040, 3600, 2040, 2040, 3600, 3600},
-    {3840, 5400, 3840, 5400, 3840, 3840, 5400, 5400},
-    {5640, 7200, 5640, 7200, 5640, 5640, 7200, 7200},
-}};
 
 constexpr std::int16_t kHighestScore = 32767;
 
@@ -240,10 +242,10 @@ void Frmzindle::scoreAndHandOver(int from, int to)
 
 void Frmzindle::moveFrame(int slot)
 {
-    const auto& x = kFrameX[static_cast<std::size_t>(slot - 1)];
+    const auto frame = form::frameAt(slot);
     for (std::size_t i = 0; i < c_.Line1.size(); ++i) {
-        c_.Line1[i]->setX1(x[2 * i]);
-        c_.Line1[i]->setX2(x[2 * i + 1]);
+        c_.Line1[i]->setX1(frame[i].x1);
+        c_.Line1[i]->setX2(frame[i].x2);
     }
 }
 

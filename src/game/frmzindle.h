@@ -3,9 +3,11 @@
 
 #include "form/form_controls.h"
 #include "form/form_events.h"
+#include "form/layout.h"
 #include "form/text.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace zindle::game {
 
@@ -21,6 +23,10 @@ struct FormVariables {
     std::int16_t kello5 = 0;    // ones digit of the seconds left
     std::int16_t pisteet = 0;   // score of the current game
 };
+
+// The window's layout with what the game shows when it opens: the start
+// targets in the big letters and the tiles they block disabled.
+const std::vector<form::ControlLayout>& frmzindleLayout();
 
 // The game window's logic: its event handlers and its own procedures,
 // working on the controls by name.

@@ -66,6 +66,8 @@ public:
     void setEnabled(bool enabled) override { enable(enabled); }
     void setBackColor(form::Colour colour) override;
     void setFontBold(bool bold) override;
+    bool visible() const override { return isVisible(); }
+    bool enabled() const override { return isEnabled(); }
     void paint(QPainter& painter) const override;
 
     QString caption() const { return caption_; }

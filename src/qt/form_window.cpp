@@ -3,7 +3,6 @@
 
 #include "qt/application.h"
 #include "qt/frame_extents.h"
-#include "form/focus.h"
 #include "form/layout.h"
 
 #include <QGuiApplication>
@@ -28,7 +27,7 @@ std::vector<std::int16_t> keyCodes(const QString& text)
     return codes;
 }
 
-FormWindow::FormWindow()
+FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
 {
     setObjectName(QStringLiteral("Frmzindle"));
     setWindowTitle(QString::fromStdU16String(std::u16string(form::kWindowCaption)));
@@ -39,54 +38,48 @@ FormWindow::FormWindow()
     setPalette(pal);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
-    build();
+    host_ = std::make_unique<form::FormHost>(static_cast<form::Toolkit&>(*this), layout);
 }
 
 FormWindow::~FormWindow() = default;
 
-void FormWindow::build()
+form::Label& FormWindow::makeLabel(const form::ControlLayout& entry)
 {
-    for (const form::ControlLayout& entry : form::formLayout()) {
-        switch (entry.kind) {
-        case form::Kind::Label: {
-            auto label = std::make_unique<DrawnLabel>(entry, surface_);
-            form::attach(controls_, entry, *label);
-            surface_.add(std::move(label));
-            break;
-        }
-        case form::Kind::Line: {
-            auto line = std::make_unique<DrawnLine>(entry, surface_);
-            form::attach(controls_, entry, *line);
-            surface_.add(std::move(line));
-            break;
-        }
-        case form::Kind::KeyBox: {
-            auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry),
-                                         [this](const QString& t) { typed(t); });
-            form::attach(controls_, entry, *box);
-            break;
-        }
-        case form::Kind::PushButton:
-            button_ = new ButtonWidget(entry, this, [this] { clickedButton(); });
-            form::attach(controls_, entry, *button_);
-            break;
-        case form::Kind::Timer:
-            timer_ = std::make_unique<TimerControl>(entry, [this] { ticked(); });
-            form::attach(controls_, entry, *timer_);
-            break;
-        }
-    }
-    controls_.beep = &beep_;
-    for (const form::ControlLayout* entry : form::keyboardOrder())
-        tab_order_.push_back(findChild<QWidget*>(objectNameOf(*entry), Qt::FindDirectChildrenOnly));
+    auto label = std::make_unique<DrawnLabel>(entry, surface_);
+    DrawnLabel& made = *label;
+    surface_.add(std::move(label));
+    return made;
 }
 
-void FormWindow::load(form::FormEvents& events)
+form::Line& FormWindow::makeLine(const form::ControlLayout& entry)
 {
-    events_ = &events;
-    events_->Form_Load();
-    settleKeyboard();
+    auto line = std::make_unique<DrawnLine>(entry, surface_);
+    DrawnLine& made = *line;
+    surface_.add(std::move(line));
+    return made;
 }
+
+form::KeyBox& FormWindow::makeKeyBox(const form::ControlLayout& entry)
+{
+    auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry), [this](const QString& t) { typed(t); });
+    focusable_.emplace_back(&entry, box);
+    return *box;
+}
+
+form::PushButton& FormWindow::makeButton(const form::ControlLayout& entry)
+{
+    button_ = new ButtonWidget(entry, this, [this] { host_->clickButton(); });
+    focusable_.emplace_back(&entry, button_);
+    return *button_;
+}
+
+form::Timer& FormWindow::makeTimer(const form::ControlLayout& entry)
+{
+    timer_ = std::make_unique<TimerControl>(entry, [this] { host_->tick(); });
+    return *timer_;
+}
+
+void FormWindow::load(form::FormEvents& events) { host_->load(events); }
 
 // The whole window, the window manager's border included, stands in the
 // middle of the screen's free area.
@@ -100,23 +93,16 @@ void FormWindow::showCentred()
         windowHandle()->setPosition(frame.topLeft() + QPoint(border.left(), border.top()));
     }
     show();
-    settleKeyboard();
+    host_->settleKeyboard();
 }
 
-// The control that holds the keyboard keeps it while it is visible and
-// enabled; otherwise it passes along the tab order to the next one that is:
-// from key box to key box during a game, to "Continue" at its end.
-void FormWindow::settleKeyboard()
+// The key box or the button that the host says holds the keyboard gets it.
+void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 {
-    std::vector<form::FocusCandidate> candidates;
-    int current = -1;
-    for (std::size_t i = 0; i < tab_order_.size(); ++i) {
-        candidates.push_back({!tab_order_[i]->isHidden(), tab_order_[i]->isEnabled()});
-        if (tab_order_[i] == holder_)
-            current = static_cast<int>(i);
-    }
-    const int next = form::settleFocus(candidates, current);
-    holder_ = next < 0 ? nullptr : tab_order_[static_cast<std::size_t>(next)];
+    holder_ = nullptr;
+    for (const auto& [entry, widget] : focusable_)
+        if (entry == keyboardHolder)
+            holder_ = widget;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
 }
@@ -126,37 +112,9 @@ void FormWindow::settleKeyboard()
 // game ends, and the keyboard passes to "Continue", are dropped.
 void FormWindow::typed(const QString& text)
 {
-    for (std::int16_t code : keyCodes(text)) {
-        const auto* box = qobject_cast<const KeyBoxWidget*>(holder_);
-        if (events_ == nullptr || box == nullptr)
+    for (std::int16_t code : keyCodes(text))
+        if (!host_->keyPress(code))
             return;
-        form::deliverKeyPress(*events_, box->slot(), code);
-        settleKeyboard();
-    }
-}
-
-void FormWindow::clickedTile(int row, int index)
-{
-    if (events_ == nullptr)
-        return;
-    form::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
-    settleKeyboard();
-}
-
-void FormWindow::clickedButton()
-{
-    if (events_ == nullptr)
-        return;
-    events_->Cmdjatka_Click();
-    settleKeyboard();
-}
-
-void FormWindow::ticked()
-{
-    if (events_ == nullptr)
-        return;
-    events_->Tmr1_Timer();
-    settleKeyboard();
 }
 
 // Keys that no control takes are swallowed.
@@ -192,8 +150,8 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void FormWindow::pressTile(const DrawnLabel& tile)
 {
-    if (tile.isTile() && tile.isVisible() && tile.isEnabled())
-        clickedTile(tile.entry().group, tile.entry().index);
+    if (tile.isTile())
+        host_->clickTile(tile.entry().group, tile.entry().index);
 }
 
 const Drawn* FormWindow::drawn(const QString& objectName) const

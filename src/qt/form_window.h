@@ -6,6 +6,7 @@
 #include "qt/widgets.h"
 #include "form/form_controls.h"
 #include "form/form_events.h"
+#include "form/host.h"
 
 #include <QWidget>
 
@@ -14,17 +15,18 @@
 
 namespace zindle::qt {
 
-// The window Frmzindle: built once from the layout, it owns every control,
-// paints the labels and lines on its surface, delivers the events to the
-// game and keeps the keyboard with the control that is due.
-class FormWindow final : public QWidget {
+// The window Frmzindle: the form's host builds it once from the layout with
+// the controls this window makes, and delivers the events to the game. The
+// window owns every control, paints the labels and lines on its surface and
+// gives the keys to the control the host says holds the keyboard.
+class FormWindow final : public QWidget, private form::Toolkit {
     Q_OBJECT
 
 public:
-    FormWindow();
+    explicit FormWindow(const std::vector<form::ControlLayout>& layout);
     ~FormWindow() override;
 
-    const form::FormControls& controls() const { return controls_; }
+    const form::FormControls& controls() const { return host_->controls(); }
 
     // Connects the game, runs its load event and gives the keyboard to the
     // first key box that can take it; the window is then ready to show.
@@ -55,25 +57,27 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void build();
+    form::Label& makeLabel(const form::ControlLayout& entry) override;
+    form::Line& makeLine(const form::ControlLayout& entry) override;
+    form::KeyBox& makeKeyBox(const form::ControlLayout& entry) override;
+    form::PushButton& makeButton(const form::ControlLayout& entry) override;
+    form::Timer& makeTimer(const form::ControlLayout& entry) override;
+    form::Beep& beep() override { return beep_; }
+    void settled(const form::ControlLayout* keyboardHolder) override;
+
     void typed(const QString& text);
-    void clickedTile(int row, int index);
-    void clickedButton();
-    void ticked();
-    void settleKeyboard();
 
     const Drawn* drawn(const QString& objectName) const;
 
     Surface surface_{*this};
     const DrawnLabel* pressed_ = nullptr;   // the label a left button went down on
-    form::FormControls controls_;
-    form::FormEvents* events_ = nullptr;
-    std::vector<QWidget*> tab_order_;   // key boxes and the button
+    std::vector<std::pair<const form::ControlLayout*, QWidget*>> focusable_;   // key boxes and the button
     ButtonWidget* button_ = nullptr;
     std::unique_ptr<TimerControl> timer_;
     BellBeep beep_;
     QWidget* holder_ = nullptr;
     bool painted_ = false;
+    std::unique_ptr<form::FormHost> host_;   // last: it builds the controls with all of the above
 };
 
 // A 16-bit character code for each character of a key press: characters of

@@ -16,12 +16,8 @@ namespace zindle::qt {
 
 QString slotName(int slot)
 {
-    switch (slot) {
-    case 1: return QStringLiteral("yellow");
-    case 2: return QStringLiteral("orange");
-    case 3: return QStringLiteral("cyan");
-    default: return QString();
-    }
+    const std::string_view name = form::slotLook(slot).name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QColor toQColor(form::Colour colour)

@@ -44,6 +44,8 @@ public:
 
     void setVisible(bool visible) override;
     void setEnabled(bool enabled) override;
+    bool visible() const override { return !isHidden(); }
+    bool enabled() const override { return isEnabled(); }
     int slot() const { return slot_; }
     const DrawnKeyBox& look() const { return look_; }
 
@@ -67,6 +69,8 @@ class ButtonWidget final : public QPushButton, public form::PushButton {
 public:
     ButtonWidget(const form::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
+    bool visible() const override { return !isHidden(); }
+    bool enabled() const override { return isEnabled(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

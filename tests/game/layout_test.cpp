@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form/layout.h"
+#include "game/frmzindle.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 int count(Kind kind)
 {
     int n = 0;
-    for (const ControlLayout& s : formLayout())
+    for (const ControlLayout& s : zindle::game::frmzindleLayout())
         n += s.kind == kind ? 1 : 0;
     return n;
 }
@@ -21,14 +22,14 @@ int count(Kind kind)
 
 TEST(Layout, HoldsEveryControlOnce)
 {
-    EXPECT_EQ(formLayout().size(), 101u);
+    EXPECT_EQ(zindle::game::frmzindleLayout().size(), 101u);
     EXPECT_EQ(count(Kind::Label), 14 + 78);
     EXPECT_EQ(count(Kind::Line), 4);
     EXPECT_EQ(count(Kind::KeyBox), 3);
     EXPECT_EQ(count(Kind::PushButton), 1);
     EXPECT_EQ(count(Kind::Timer), 1);
     std::set<std::pair<std::string_view, int>> names;
-    for (const ControlLayout& s : formLayout())
+    for (const ControlLayout& s : zindle::game::frmzindleLayout())
         EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "headless/runtime.h"
 
-#include "form/focus.h"
+#include "game/frmzindle.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -100,91 +100,54 @@ void Beep::beep()
     log_->push_back("Beep");
 }
 
-Runtime::Runtime()
+Runtime::Runtime() : host_(std::make_unique<form::FormHost>(static_cast<form::Toolkit&>(*this), game::frmzindleLayout())) {}
+
+template <typename T>
+T& Runtime::keep(std::unique_ptr<T> control)
 {
-    for (const form::ControlLayout& entry : form::formLayout()) {
-        switch (entry.kind) {
-        case form::Kind::Label: {
-            auto label = std::make_unique<Label>(entry, log_, recording_);
-            form::attach(controls_, entry, *label);
-            if (entry.style == form::StyleId::Tile)
-                tiles_.at(static_cast<std::size_t>(entry.group - 1))
-                    .at(static_cast<std::size_t>(entry.index)) = label.get();
-            controls_list_.push_back(std::move(label));
-            break;
-        }
-        case form::Kind::Line: {
-            auto line = std::make_unique<Line>(entry, log_, recording_);
-            form::attach(controls_, entry, *line);
-            lines_.at(static_cast<std::size_t>(entry.index)) = line.get();
-            controls_list_.push_back(std::move(line));
-            break;
-        }
-        case form::Kind::KeyBox: {
-            auto box = std::make_unique<KeyBox>(entry, log_, recording_);
-            form::attach(controls_, entry, *box);
-            boxes_.at(static_cast<std::size_t>(entry.group - 1)) = box.get();
-            controls_list_.push_back(std::move(box));
-            break;
-        }
-        case form::Kind::PushButton: {
-            auto button = std::make_unique<PushButton>(entry, log_, recording_);
-            form::attach(controls_, entry, *button);
-            button_ = button.get();
-            controls_list_.push_back(std::move(button));
-            break;
-        }
-        case form::Kind::Timer: {
-            auto timer = std::make_unique<Timer>(entry, log_, recording_);
-            form::attach(controls_, entry, *timer);
-            timer_ = timer.get();
-            controls_list_.push_back(std::move(timer));
-            break;
-        }
-        }
-    }
-    controls_.beep = &beep_;
-    for (const form::ControlLayout* entry : form::keyboardOrder())
-        tab_order_.push_back(find(entry->name, entry->index));
-    if (!controls_.complete())
-        throw std::logic_error("the layout leaves a control of the window unset");
+    T& kept = *control;
+    controls_list_.push_back(std::move(control));
+    return kept;
 }
 
-void Runtime::load(form::FormEvents& events)
+form::Label& Runtime::makeLabel(const form::ControlLayout& entry)
 {
-    events_ = &events;
-    events_->Form_Load();
-    settleKeyboard();
+    Label& label = keep(std::make_unique<Label>(entry, log_, recording_));
+    if (entry.style == form::StyleId::Tile)
+        tiles_.at(static_cast<std::size_t>(entry.group - 1)).at(static_cast<std::size_t>(entry.index)) = &label;
+    return label;
 }
 
-void Runtime::settleKeyboard()
+form::Line& Runtime::makeLine(const form::ControlLayout& entry)
 {
-    std::vector<form::FocusCandidate> candidates;
-    for (const Control* control : tab_order_)
-        candidates.push_back({control->visible(), control->enabled()});
-    holder_ = form::settleFocus(candidates, holder_);
+    Line& line = keep(std::make_unique<Line>(entry, log_, recording_));
+    lines_.at(static_cast<std::size_t>(entry.index)) = &line;
+    return line;
 }
 
-const Control* Runtime::holder() const
+form::KeyBox& Runtime::makeKeyBox(const form::ControlLayout& entry)
 {
-    return holder_ < 0 ? nullptr : tab_order_[static_cast<std::size_t>(holder_)];
+    KeyBox& box = keep(std::make_unique<KeyBox>(entry, log_, recording_));
+    boxes_.at(static_cast<std::size_t>(entry.group - 1)) = &box;
+    return box;
 }
 
-int Runtime::keyboardHolder() const
+form::PushButton& Runtime::makeButton(const form::ControlLayout& entry)
 {
-    const Control* h = holder();
-    return h != nullptr && h->entry().kind == form::Kind::KeyBox ? h->entry().group : 0;
+    button_ = &keep(std::make_unique<PushButton>(entry, log_, recording_));
+    return *button_;
 }
 
-bool Runtime::buttonHoldsKeyboard() const { return holder() == button_; }
-
-bool Runtime::press(std::int16_t& code)
+form::Timer& Runtime::makeTimer(const form::ControlLayout& entry)
 {
-    if (events_ == nullptr || keyboardHolder() == 0)
-        return false;
-    form::deliverKeyPress(*events_, keyboardHolder(), code);
-    settleKeyboard();
-    return true;
+    timer_ = &keep(std::make_unique<Timer>(entry, log_, recording_));
+    return *timer_;
+}
+
+bool Runtime::buttonHoldsKeyboard() const
+{
+    const form::ControlLayout* holder = host_->keyboardHolder();
+    return holder != nullptr && holder->kind == form::Kind::PushButton;
 }
 
 bool Runtime::press(char16_t character)
@@ -199,27 +162,6 @@ void Runtime::type(std::u16string_view characters)
         press(c);
 }
 
-bool Runtime::clickTile(int row, int index)
-{
-    if (events_ == nullptr || row < 1 || row > 3 || index < 0 || index >= form::kTilesPerRow)
-        return false;
-    const Label& t = tile(row, index);
-    if (!t.visible() || !t.enabled())
-        return false;
-    form::deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
-    settleKeyboard();
-    return true;
-}
-
-bool Runtime::clickButton()
-{
-    if (events_ == nullptr || !button_->visible() || !button_->enabled())
-        return false;
-    events_->Cmdjatka_Click();
-    settleKeyboard();
-    return true;
-}
-
 bool Runtime::clickControl(std::string_view name, int index)
 {
     if (name == "Cmdjatka")
@@ -228,15 +170,6 @@ bool Runtime::clickControl(std::string_view name, int index)
         if (name == "Lbltext" + std::to_string(row))
             return clickTile(row, index);
     return false;  // no other control has a click handler
-}
-
-bool Runtime::tick()
-{
-    if (events_ == nullptr || !timer_->enabled())
-        return false;
-    events_->Tmr1_Timer();
-    settleKeyboard();
-    return true;
 }
 
 const Control* Runtime::find(std::string_view name, int index) const

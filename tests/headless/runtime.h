@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// A runtime for the game without a display: it builds the window's controls
-// from the layout, keeps every property the game sets, records each write in
-// order, counts beeps and lets a test play: type keys into the box that holds
-// the keyboard, click tiles and the button, and deliver timer ticks.
+// A toolkit for the game without a display: controls that keep every
+// property the game sets and record each write in order, and a beep that
+// counts. The window's own host builds them from the layout and delivers the
+// events, so a test plays through the same guards and keyboard rule as the
+// window: type keys, click tiles and the button, deliver timer ticks.
 
 #include "form/form_controls.h"
 #include "form/form_events.h"
+#include "form/host.h"
 #include "form/layout.h"
 
 #include <array>
@@ -46,6 +48,8 @@ public:
     void setCaption(const form::Text& caption) override;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
+    bool visible() const override { return Control::visible(); }
+    bool enabled() const override { return Control::enabled(); }
     void setBackColor(form::Colour colour) override;
     void setFontBold(bool bold) override;
 
@@ -76,12 +80,16 @@ public:
     using Control::Control;
     void setVisible(bool v) override { putVisible(v); }
     void setEnabled(bool e) override { putEnabled(e); }
+    bool visible() const override { return Control::visible(); }
+    bool enabled() const override { return Control::enabled(); }
 };
 
 class PushButton final : public Control, public form::PushButton {
 public:
     using Control::Control;
     void setVisible(bool v) override { putVisible(v); }
+    bool visible() const override { return Control::visible(); }
+    bool enabled() const override { return Control::enabled(); }
 };
 
 class Timer final : public Control, public form::Timer {
@@ -102,37 +110,37 @@ private:
     int count_ = 0;
 };
 
-class Runtime {
+class Runtime final : private form::Toolkit {
 public:
     Runtime();
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
-    const form::FormControls& controls() const { return controls_; }
+    const form::FormControls& controls() const { return host_->controls(); }
 
     // Runs the load event, then shows the window: the keyboard goes to the
     // first key box that can take it.
-    void load(form::FormEvents& events);
+    void load(form::FormEvents& events) { host_->load(events); }
 
     // A key press with this character code, delivered to the key box that
     // holds the keyboard. Returns false when no box holds it (keys that reach
-    // "Continue" press it only as Space or Enter, which the window decides). `code` gets
-    // what the handler left in it.
-    bool press(std::int16_t& code);
+    // "Continue" press it only as Space or Enter, which the window decides).
+    // `code` gets what the handler left in it.
+    bool press(std::int16_t& code) { return host_->keyPress(code); }
     bool press(char16_t character);
     void type(std::u16string_view characters);
 
     // Clicks. Each returns whether a handler ran: disabled or hidden
     // controls and controls without a handler raise nothing.
-    bool clickTile(int row, int index);
-    bool clickButton();
+    bool clickTile(int row, int index) { return host_->clickTile(row, index); }
+    bool clickButton() { return host_->clickButton(); }
     bool clickControl(std::string_view name, int index = -1);
 
     // A tick of Tmr1, delivered only while the timer is enabled.
-    bool tick();
+    bool tick() { return host_->tick(); }
 
     // The key box (1 to 3) that holds the keyboard, 0 for none.
-    int keyboardHolder() const;
+    int keyboardHolder() const { return host_->keyBoxHolding(); }
     // Whether "Continue" holds the keyboard.
     bool buttonHoldsKeyboard() const;
 
@@ -152,24 +160,28 @@ public:
     const std::vector<std::unique_ptr<Control>>& all() const { return controls_list_; }
 
 private:
-    void settleKeyboard();
+    form::Label& makeLabel(const form::ControlLayout& entry) override;
+    form::Line& makeLine(const form::ControlLayout& entry) override;
+    form::KeyBox& makeKeyBox(const form::ControlLayout& entry) override;
+    form::PushButton& makeButton(const form::ControlLayout& entry) override;
+    form::Timer& makeTimer(const form::ControlLayout& entry) override;
+    form::Beep& beep() override { return beep_; }
+    void settled(const form::ControlLayout*) override {}
+
+    template <typename T>
+    T& keep(std::unique_ptr<T> control);
     const Control* find(std::string_view name, int index) const;
 
     WriteLog log_;
     bool recording_ = true;
     std::vector<std::unique_ptr<Control>> controls_list_;
-    const Control* holder() const;
-
-    std::vector<const Control*> tab_order_;   // key boxes and the button, in tab order
     std::array<std::array<Label*, form::kTilesPerRow>, 3> tiles_{};
     std::array<Line*, form::kFrameLines> lines_{};
     std::array<KeyBox*, 3> boxes_{};
     PushButton* button_ = nullptr;
     Timer* timer_ = nullptr;
     Beep beep_{log_};
-    form::FormControls controls_;
-    form::FormEvents* events_ = nullptr;
-    int holder_ = -1;
+    std::unique_ptr<form::FormHost> host_;
 };
 
 }  // namespace zindle::headless

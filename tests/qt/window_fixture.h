@@ -47,7 +47,7 @@ protected:
         QTest::mouseClick(&window, button, {}, label->rect().center());
     }
 
-    qt::FormWindow window;
+    qt::FormWindow window{game::frmzindleLayout()};
     game::Frmzindle game{window.controls()};
 };
 
