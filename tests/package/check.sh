@@ -65,7 +65,15 @@ deb)
     done
     # Inter goes with the program: the system's, of whatever version, is not used.
     ! echo "$depends" | grep -q fonts-inter || fail "Depends names fonts-inter: $depends"
+    # What a desktop needs to be heard and drawn natively comes along, as
+    # apt installs Recommends by default.
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    for r in libcanberra0 libcanberra-pulse sound-theme-freedesktop qt6-wayland; do
+        echo "$recommends" | grep -Eq "(^|, )$r(,|$)" || fail "Recommends lacks $r: $recommends"
+    done
     dpkg-deb -f "$deb" Description | grep -q "keyboard reflex game" || fail "description"
+    newest=$(zcat "$build/changelog.gz" | sed -n '1s/^zindle (\([^)]*\)).*/\1/p')
+    [ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the changelog's newest entry is $newest"
     files=$(dpkg-deb -c "$deb")
     for f in ./usr/games/zindle ./usr/share/applications/$app_id.desktop \
              ./usr/share/metainfo/$app_id.metainfo.xml \
