@@ -29,7 +29,12 @@ double contrastRatio(Colour a, Colour b)
 
 Colour readableOn(Colour back, Colour preferred)
 {
-    return contrastRatio(back, preferred) >= kReadableContrast ? preferred : colours::black;
+    if (contrastRatio(back, preferred) >= kReadableContrast)
+        return preferred;
+    if (contrastRatio(back, colours::black) >= kReadableContrast)
+        return colours::black;
+    return contrastRatio(back, colours::white) > contrastRatio(back, colours::black) ? colours::white
+                                                                                    : colours::black;
 }
 
 }  // namespace zindle::form

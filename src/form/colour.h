@@ -41,7 +41,8 @@ double contrastRatio(Colour a, Colour b);
 inline constexpr double kReadableContrast = 4.5;
 
 // A caption colour for the ground `back`: `preferred` (the system's text
-// colour) where it reads on that ground, black otherwise.
+// colour) where it reads on that ground, black otherwise; where black does
+// not read either, the more readable of black and white.
 Colour readableOn(Colour back, Colour preferred);
 
 }  // namespace zindle::form

@@ -136,7 +136,7 @@ void DrawnLabel::paint(QPainter& p) const
     int x = box.left();
     if (style_.align == form::Align::Centre)
         x += (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
-    p.setPen(isEnabled() ? captionColour(entry().textColour, back_) : kDisabledText);
+    p.setPen(isEnabled() ? captionColour(entry().textColour, back_, surface_.widget().palette()) : kDisabledText);
     p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
 }
 

@@ -25,11 +25,11 @@ QColor toQColor(form::Colour colour)
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
-QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back)
+QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back, const QPalette& palette)
 {
     if (fixed)
         return toQColor(*fixed);
-    const QColor system = QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    const QColor system = palette.color(QPalette::Active, QPalette::ButtonText);
     const auto colour = [](const QColor& c) {
         return form::Colour{static_cast<std::uint32_t>(c.red() | c.green() << 8 | c.blue() << 16)};
     };
@@ -132,7 +132,7 @@ void ButtonWidget::paintEvent(QPaintEvent*)
     device.vline(1, 1, r.height() - 3, light);
     device.hline(1, r.width() - 2, r.height() - 2, dark);
     device.vline(r.width() - 2, 1, r.height() - 2, dark);
-    p.setPen(captionColour(text_, face_));
+    p.setPen(captionColour(text_, face_, palette()));
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));

@@ -20,10 +20,11 @@ namespace zindle::qt {
 
 QColor toQColor(form::Colour colour);
 // The colour of a caption on the ground `back`: the layout's own where it
-// names one; otherwise the system's button text where that reads on the
-// ground, and black where it does not (a dark colour scheme's light text on
-// the pale tiles). Read at each paint, so a change of scheme shows at once.
-QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back);
+// names one; otherwise the button text of the widget's palette where that
+// reads on the ground, and black or white where it does not (a dark colour
+// scheme's light text on the pale tiles). Read at each paint, so a change of
+// scheme shows at once.
+QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back, const QPalette& palette);
 QString slotName(int slot);   // "yellow", "orange" or "cyan"
 QRect pixelRect(const form::Rect& twips);
 // A control's object name: its name, with its index for a control array

@@ -109,15 +109,18 @@ TEST_F(WindowPicture, UnderADarkColourScheme)
     window.removeEventFilter(&count);
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("start")));
 
-    QPalette maroon = light;
+    // The window's own palette, not the application's, gives the colour.
+    const QPalette own = window.palette();
+    QPalette maroon = own;
     maroon.setColor(QPalette::ButtonText, QColor(0x80, 0, 0));
-    QApplication::setPalette(maroon);
+    window.setPalette(maroon);
     const QImage tile = grab().copy(window.tile(3, 1)->rect());   // cyan B, free
     int maroonPixels = 0;
     for (int y = 0; y < tile.height(); ++y)
         for (int x = 0; x < tile.width(); ++x)
             maroonPixels += tile.pixelColor(x, y) == QColor(0x80, 0, 0);
     EXPECT_GT(maroonPixels, 5) << "a readable system text colour is kept";
+    window.setPalette(own);
 
     QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
     type(QStringLiteral("st"));
