@@ -13,12 +13,12 @@ namespace zindle::qt {
 
 namespace {
 
-// A label, tile or frame line on the window's surface: a label reads as its
-// caption; a tile is a button described by its row, with a press action
-// while it is shown and free, and disabled while blocked.
+// A label or tile on the window's surface: a label reads as its caption; a
+// tile is a button described by its row, with a press action while it is
+// shown and free, and disabled while blocked.
 class DrawnAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    DrawnAccessible(const Drawn& drawn, FormWindow& window) : drawn_(drawn), window_(window) {}
+    DrawnAccessible(const DrawnLabel& label, FormWindow& window) : label_(label), window_(window) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -32,48 +32,41 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
-        return {window_.mapToGlobal(drawn_.rect().topLeft()), drawn_.rect().size()};
+        return {window_.mapToGlobal(label_.rect().topLeft()), label_.rect().size()};
     }
 
     QString text(QAccessible::Text t) const override
     {
-        const DrawnLabel* label = asLabel();
-        if (label == nullptr)
-            return {};
         if (t == QAccessible::Name)
-            return label->caption();
-        if (t == QAccessible::Description && label->isTile())
-            return QStringLiteral("Letter for the %1 slot").arg(slotName(label->entry().group));
+            return label_.caption();
+        if (t == QAccessible::Description && label_.isTile())
+            return QStringLiteral("Letter for the %1 slot").arg(slotName(label_.entry().group));
         return {};
     }
 
     QAccessible::Role role() const override
     {
-        const DrawnLabel* label = asLabel();
-        if (label == nullptr)
-            return QAccessible::Client;
-        return label->isTile() ? QAccessible::Button : QAccessible::StaticText;
+        return label_.isTile() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.disabled = !drawn_.isEnabled();
-        s.invisible = !drawn_.isVisible() || !window_.isVisible();
+        s.disabled = !label_.isEnabled();
+        s.invisible = !label_.isVisible() || !window_.isVisible();
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        const DrawnLabel* label = asLabel();
-        if (type == QAccessible::ActionInterface && label != nullptr && label->isTile())
+        if (type == QAccessible::ActionInterface && label_.isTile())
             return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
 
     QStringList actionNames() const override
     {
-        if (drawn_.isEnabled() && drawn_.isVisible())
+        if (label_.isEnabled() && label_.isVisible())
             return {pressAction()};
         return {};
     }
@@ -81,21 +74,20 @@ public:
     void doAction(const QString& name) override
     {
         if (name == pressAction())
-            window_.pressTile(*asLabel());
+            window_.pressTile(label_);
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    const DrawnLabel* asLabel() const { return dynamic_cast<const DrawnLabel*>(&drawn_); }
-
-    const Drawn& drawn_;
+    const DrawnLabel& label_;
     FormWindow& window_;
 };
 
-// The game's window is a frame named by its title. Its children are what is
-// drawn on its surface, in drawing order, then its real controls; the
-// interface of a drawn child is made when a client first asks for it.
+// The game's window is a frame named by its title. Its children are the
+// labels and tiles drawn on its surface, in drawing order (the frame's lines
+// say nothing and are left out), then its real controls; the interface of a
+// drawn child is made when a client first asks for it.
 class WindowAccessible final : public QAccessibleWidget {
 public:
     explicit WindowAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -108,16 +100,16 @@ public:
             return nullptr;
         if (index >= drawnCount())
             return QAccessibleWidget::child(index - drawnCount());
-        Drawn& drawn = *form().surface().items()[static_cast<std::size_t>(index)];
-        if (drawn.accessibleId == 0)
-            drawn.accessibleId = QAccessible::registerAccessibleInterface(new DrawnAccessible(drawn, form()));
-        return QAccessible::accessibleInterface(drawn.accessibleId);
+        DrawnLabel& label = *form().surface().labels()[static_cast<std::size_t>(index)];
+        if (label.accessibleId == 0)
+            label.accessibleId = QAccessible::registerAccessibleInterface(new DrawnAccessible(label, form()));
+        return QAccessible::accessibleInterface(label.accessibleId);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (int i = 0; i < drawnCount(); ++i) {
-            const unsigned id = form().surface().items()[static_cast<std::size_t>(i)]->accessibleId;
+            const unsigned id = form().surface().labels()[static_cast<std::size_t>(i)]->accessibleId;
             if (id != 0 && QAccessible::accessibleInterface(id) == child)
                 return i;
         }
@@ -127,7 +119,7 @@ public:
 
 private:
     FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
-    int drawnCount() const { return static_cast<int>(form().surface().items().size()); }
+    int drawnCount() const { return static_cast<int>(form().surface().labels().size()); }
 };
 
 // A key box stands where its strip is drawn.

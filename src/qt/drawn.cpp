@@ -36,7 +36,7 @@ QRect lineRect(const form::LinePoints& p)
 Drawn::Drawn(const form::ControlLayout& entry, Surface& surface)
     : surface_(surface), entry_(entry),
       rect_(entry.kind == form::Kind::Line ? lineRect(entry.line) : pixelRect(entry.rect)),
-      visible_(entry.visible), enabled_(entry.enabled)
+      visible_(entry.visible), enabled_(entry.enabled), toldVisible_(visible_), toldEnabled_(enabled_)
 {
 }
 
@@ -60,12 +60,26 @@ void Drawn::enable(bool enabled)
         return;
     enabled_ = enabled;
     changed();
-    // Assistive technologies that have met this control hear that it has
-    // become blocked or free.
-    if (accessibleId != 0 && QAccessible::isActive()) {
+}
+
+// Told once the event has been handled, so that a refresh that frees every
+// tile and blocks some again announces only the tiles whose state it changed.
+void Drawn::announceChanges()
+{
+    const bool enabledChanged = enabled_ != toldEnabled_, visibleChanged = visible_ != toldVisible_;
+    toldEnabled_ = enabled_;
+    toldVisible_ = visible_;
+    if (accessibleId == 0 || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* self = QAccessible::accessibleInterface(accessibleId);
+    if (enabledChanged) {
         QAccessible::State states;
         states.disabled = true;
-        QAccessibleStateChangeEvent event(QAccessible::accessibleInterface(accessibleId), states);
+        QAccessibleStateChangeEvent event(self, states);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (visibleChanged) {
+        QAccessibleEvent event(self, visible_ ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -181,6 +195,19 @@ void DrawnKeyBox::paint(QPainter& p) const
 }
 
 // ---- Surface ----------------------------------------------------------------
+
+void Surface::add(std::unique_ptr<Drawn> drawn)
+{
+    if (auto* label = dynamic_cast<DrawnLabel*>(drawn.get()))
+        labels_.push_back(label);
+    items_.push_back(std::move(drawn));
+}
+
+void Surface::announceChanges()
+{
+    for (DrawnLabel* label : labels_)
+        label->announceChanges();
+}
 
 DrawnKeyBox& Surface::addKeyBox(const form::ControlLayout& entry)
 {

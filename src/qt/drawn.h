@@ -39,6 +39,9 @@ public:
 
     // The id of its accessibility interface, 0 until a client asks.
     unsigned accessibleId = 0;
+    // Tells assistive technologies that have met it whether it has become
+    // blocked or free, shown or hidden, since it last told them.
+    void announceChanges();
 
 protected:
     void show(bool visible);
@@ -53,6 +56,8 @@ private:
     QRect rect_;
     bool visible_;
     bool enabled_;
+    bool toldVisible_;
+    bool toldEnabled_;
 };
 
 // A caption in one font and colour on an opaque rectangle, optionally with a
@@ -118,18 +123,23 @@ class Surface {
 public:
     explicit Surface(QWidget& widget) : widget_(widget) {}
 
-    void add(std::unique_ptr<Drawn> drawn) { items_.push_back(std::move(drawn)); }
+    void add(std::unique_ptr<Drawn> drawn);
     DrawnKeyBox& addKeyBox(const form::ControlLayout& entry);
     void paint(QPainter& painter, const QRect& area) const;
     // The topmost visible label at `point`, or nullptr.
     const DrawnLabel* labelAt(const QPoint& point) const;
     void changed(const QRect& rect) const;
+    // Once an event has been handled: what changed for assistive technologies.
+    void announceChanges();
     const std::vector<std::unique_ptr<Drawn>>& items() const { return items_; }
+    // The labels and tiles, in drawing order: what assistive technologies see.
+    const std::vector<DrawnLabel*>& labels() const { return labels_; }
     QWidget& widget() const { return widget_; }
 
 private:
     QWidget& widget_;
     std::vector<std::unique_ptr<Drawn>> items_;       // labels and lines
+    std::vector<DrawnLabel*> labels_;
     std::vector<std::unique_ptr<DrawnKeyBox>> keyBoxes_;   // drawn above them
 };
 

@@ -96,7 +96,9 @@ void FormWindow::showCentred()
     host_->settleKeyboard();
 }
 
-// The key box or the button that the host says holds the keyboard gets it.
+// Once an event has been handled: the key box or the button that the host
+// says holds the keyboard gets it, and assistive technologies hear what
+// changed.
 void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 {
     holder_ = nullptr;
@@ -105,6 +107,7 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
             holder_ = widget;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
+    surface_.announceChanges();
 }
 
 // Each character of a key press is a key press of its own, delivered to the

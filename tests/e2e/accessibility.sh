@@ -22,7 +22,6 @@ dbus-run-session -- sh -eu -c "
     /usr/bin/python3 '$here/read_accessibility.py' start
     xdotool windowfocus --sync \"\$window\"
     /usr/bin/python3 '$here/read_accessibility.py' choose
-    xdotool type --delay 30 dgp
-    /usr/bin/python3 '$here/read_accessibility.py' score ' 3'
+    /usr/bin/python3 '$here/read_accessibility.py' type dgp
     /usr/bin/python3 '$here/read_accessibility.py' continue
 "

@@ -5,9 +5,10 @@ and checks it.
 
   read_accessibility.py start       the window as it first shows
   read_accessibility.py choose      D, G and P chosen through tiles' actions
-  read_accessibility.py score TEXT  the score label reads TEXT
+  read_accessibility.py type KEYS   KEYS typed, the first a hit: the tiles go
   read_accessibility.py continue    the game's end, left through Continue's action
 """
+import subprocess
 import sys
 import time
 
@@ -78,19 +79,39 @@ def check_start(timeout=15.0):
                   "tile %s of the %s row: enabled %s" % (letter, colour, tile["enabled"]))
     for colour in ("yellow", "orange", "cyan"):
         check("Keys for the %s letter" % colour in names, "no key box for the %s letter" % colour)
+    nameless = [i for i in items[1:] if not i["name"] and i["role"] != "frame"]
+    check(not nameless, "objects that say nothing: %r" % nameless[:5])
     print("ok: %d accessible objects; frame, labels, 78 tiles with their blocked state "
-          "and key boxes" % len(items))
+          "and key boxes, none nameless" % len(items))
 
 
-def check_score(text, timeout=5.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        scores = [i for i in tree() if i["name"] == text and i["role"] == "label"]
-        if scores:
-            print("ok: the score label reads %r" % text)
-            return
-        time.sleep(0.1)
-    sys.exit("FAIL: no label reads %r" % text)
+def tile_event(event):
+    """(row colour, letter, detail) of a tile's event, or None."""
+    source = event.source
+    if source is None or not source.description.startswith("Letter for the "):
+        return None
+    return (source.description.split()[3], source.name, event.detail1)
+
+
+def check_showing(act, shown, what):
+    """Does act() and checks that each of the 78 tiles announces, once, that
+    it is shown (or hidden)."""
+    heard = []
+    pyatspi.Registry.registerEventListener(lambda e: heard.append(tile_event(e)),
+                                           "object:state-changed:showing")
+    act()
+    wait_for(lambda: len([h for h in heard if h]) >= 78, "%d tiles announced %s" % (len(heard), what))
+    tiles = [h for h in heard if h]
+    check(len(set(tiles)) == 78 and all(h[2] == int(shown) for h in tiles),
+          "the tiles announced %s: %r" % (what, tiles))
+
+
+def check_type(keys):
+    xdotool = ["xdotool", "type", "--delay", "30", keys]
+    check_showing(lambda: subprocess.run(xdotool, check=True), False, "hidden at the first hit")
+    wait_for(lambda: any(i["name"] == " %d" % len(keys) and i["role"] == "label" for i in tree()),
+             "no label reads the score %d" % len(keys))
+    print("ok: the first hit hid the 78 tiles, announced; the score reads %d" % len(keys))
 
 
 def find(role, name=None, description=None):
@@ -152,31 +173,38 @@ def press(node):
     action.doAction(names.index("press"))
 
 
+def tile_states():
+    return {(i["description"].split()[3], i["name"]): i["enabled"] for i in tree()
+            if i["description"].startswith("Letter for the ")}
+
+
 def check_choose():
-    """Chooses D, G and P through the tiles' press actions alone."""
-    changes = []
-
-    def heard(event):
-        if event.source is not None and event.source.description.startswith("Letter for the "):
-            changes.append((event.source.description.split()[3], event.source.name,
-                            event.type.split(":")[-1], event.detail1))
-
-    pyatspi.Registry.registerEventListener(heard, "object:state-changed:enabled")
+    """Chooses D, G and P through the tiles' press actions alone; a choice
+    announces exactly the tiles whose blocked state it changed."""
+    heard = []   # in order: the big letters' changes of name and the tiles' changes
+    pyatspi.Registry.registerEventListener(lambda e: heard.append(tile_event(e)), "object:state-changed:enabled")
+    pyatspi.Registry.registerEventListener(lambda e: heard.append("name"), "object:property-change:accessible-name")
     check(big_letters() == "STI", "the big letters read %r at the start" % big_letters())
     holder = keyboard_holder()
     check(holder == "Keys for the yellow letter", "the keyboard is with %r" % holder)
     # F is free in the orange row while S is the yellow letter; D's keys
     # block it. A, next to S alone, comes free.
     check(enabled(tile("orange", "F")) and not enabled(tile("orange", "A")), "orange F and A at the start")
+    before = tile_states()
     for colour, letter, letters in (("yellow", "D", "DTI"), ("orange", "G", "DGI"), ("cyan", "P", "DGP")):
         press(tile(colour, letter))
         wait_for(lambda: big_letters() == letters,
                  "after pressing %s in the %s row the big letters read %r" % (letter, colour, big_letters()))
         if letter == "D":
-            wait_for(lambda: ("orange", "F", "enabled", 0) in changes and
-                     ("orange", "A", "enabled", 1) in changes,
-                     "no state-change events for orange F and A: %r" % changes)
+            after = tile_states()
     check(not enabled(tile("orange", "F")) and enabled(tile("orange", "A")), "orange F and A after D")
+    # The events of choosing D: from its letter's change of name to G's.
+    wait_for(lambda: heard.count("name") >= 2, "no change of name heard for the big letters: %r" % heard)
+    first = heard.index("name")
+    of_d = sorted(h for h in heard[first + 1:heard.index("name", first + 1)] if h)
+    changed = sorted((c, l, int(after[(c, l)])) for (c, l) in after if after[(c, l)] != before[(c, l)])
+    check(("orange", "F", 0) in changed and ("orange", "A", 1) in changed, "orange F and A did not change: %r" % changed)
+    check(of_d == changed, "choosing D announced %r; the tiles that changed: %r" % (of_d, changed))
     holder = keyboard_holder()
     check(holder == "Keys for the yellow letter", "choosing moved the keyboard to %r" % holder)
     # A blocked tile offers no action, and nothing done to it changes anything.
@@ -192,8 +220,8 @@ def check_choose():
             pass
     time.sleep(0.3)
     check(big_letters() == "DGP", "acting on a blocked tile changed the letters to %r" % big_letters())
-    print("ok: D, G and P chosen through press actions, %d state-change events heard, "
-          "a blocked tile refused, the keyboard unmoved" % len(changes))
+    print("ok: D, G and P chosen through press actions, choosing D announced the %d tiles "
+          "it changed and no other, a blocked tile refused, the keyboard unmoved" % len(changed))
 
 
 def check_continue():
@@ -202,9 +230,7 @@ def check_continue():
         button = find(BUTTON, "Continue")
         return button is not None and button.getState().contains(pyatspi.STATE_SHOWING)
     wait_for(shown, "no Continue button showed at the end of the game", timeout=20.0)
-    press(find(BUTTON, "Continue"))
-    wait_for(lambda: tile("yellow", "A").getState().contains(pyatspi.STATE_SHOWING),
-             "the picker rows did not return after Continue's action")
+    check_showing(lambda: press(find(BUTTON, "Continue")), True, "shown again after Continue")
     names = [n["name"] for n in tree()]
     for text in (" 1", " 5", " 0", "Game starts, when you hit the yellow letter first time!"):
         check(text in names, "after Continue no label reads %r" % text)
@@ -219,5 +245,5 @@ if __name__ == "__main__":
         check_choose()
     elif sys.argv[1] == "continue":
         check_continue()
-    elif sys.argv[1] == "score":
-        check_score(sys.argv[2])
+    elif sys.argv[1] == "type":
+        check_type(sys.argv[2])
