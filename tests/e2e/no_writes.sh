@@ -3,9 +3,12 @@
 # The program writes no file and leaves nothing behind. Plays a full game of
 # the real program under strace, on an Xvfb of its own, with no D-Bus session
 # bus (and the D-Bus library's autolaunch helper installed, as on most
-# desktops), no sound device and a read-only home. Fails on any file the
-# program (or a process it starts) opens for writing, creates, renames or
-# removes, and on any process of the program's still running after it ends.
+# desktops), no sound device, and a home and XDG folders of its own, empty
+# and writable. Fails on any file the program (or a process it starts)
+# opens for writing, creates, renames or removes, on anything found in those
+# folders afterwards, and on any process of the program's still running
+# after it ends. It needs no sandbox, so it runs alike in any root: a plain
+# chroot, an overlay or a container.
 #   no_writes.sh ZINDLE BELLWATCH
 set -eu
 zindle=$1
@@ -13,14 +16,17 @@ bellwatch=$2
 . "$(dirname "$0")/../common.sh"
 command -v dbus-launch >/dev/null || fail "dbus-launch (dbus-x11) is not installed: tools/deps.sh test installs it"
 
-# A desktop session provides a runtime folder; the home is read-only.
+# A desktop session provides a runtime folder; the home and the XDG
+# folders are the game's alone.
 mkdir -m 700 "$work/runtime" "$work/home"
+mkdir -p "$work/home/.config" "$work/home/.cache" "$work/home/.local/share" "$work/home/.local/state"
 start_xvfb
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_CACHE_HOME="$work/home/.cache" XDG_DATA_HOME="$work/home/.local/share" \
+    XDG_STATE_HOME="$work/home/.local/state"
 unset DBUS_SESSION_BUS_ADDRESS AUDIODEV || true
 
-unshare --mount sh -c "mount --bind -o ro '$work/home' '$work/home' &&
-    exec strace -f -qq -o '$work/trace' -e trace=%file,%desc,memfd_create '$zindle'" &
+strace -f -qq -o "$work/trace" -e trace=%file,%desc,memfd_create "$zindle" &
 track $!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle$' | head -1) ||
     fail "no window appeared"
@@ -65,4 +71,7 @@ if [ -s "$work/writes" ]; then
     cat "$work/writes" >&2
     fail "the program wrote to the file system"
 fi
+left=$(find "$work/home" "$work/runtime" -mindepth 1 ! -path "$work/home/.config" ! -path "$work/home/.cache" \
+    ! -path "$work/home/.local" ! -path "$work/home/.local/share" ! -path "$work/home/.local/state")
+[ -z "$left" ] || fail "the program left files in its home or runtime folder: $left"
 echo "ok: a full game and a restart, $(wc -l <"$work/trace") calls traced, no file written"
