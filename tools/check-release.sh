@@ -11,11 +11,17 @@
 # quick; it is made anew once it is a week old. Every run works on a
 # throw-away layer over the clean root, in a mount namespace of its own, so
 # nothing a run installs stays and every mount ends with the run.
+# The root is a plain folder, not a mount point, as a packager's chroot is.
+# Only committed files go into it, as a fresh clone has them.
 # Logs and a screenshot of the window go to release-check/SUITE/.
-# Exit status: 0 passed, 1 failed, 2 the release's archive could not
-# install what the tests need (said plainly; unstable only, where the
-# archive is sometimes in the middle of a transition).
+# Exit status: 0 passed; 77 the release's archive was asked for the
+# packages the game or its tests need and refused them (apt's own words:
+# unable to locate, no installation candidate, held broken packages), as
+# happens on unstable in the middle of a transition; 1 any other failure,
+# whatever the failing command's own status.
 set -eu
+# Any failure but the archive's refusal is a failure of the check.
+trap 'status=$?; [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit 1' EXIT
 
 case "${1:-}" in
 bookworm | 12) suite=bookworm ;;
@@ -29,7 +35,11 @@ cache="${ZINDLE_RELEASE_CACHE:-/var/cache/zindle-release}/$suite"
 out="$project/release-check/$suite"
 say() { echo "release-check $suite: $*"; }
 
-if [ -z "${ZINDLE_RELEASE_INSIDE:-}" ]; then
+# Inside the run's own namespaces this script is the first process of a
+# process namespace other than that of the /proc it sees.
+inside() { [ "$$" -eq 1 ] && [ "$(readlink /proc/self/ns/pid)" != "$(readlink /proc/1/ns/pid)" ]; }
+
+if ! inside; then
     # The host's tools: mmdebstrap for the root; Xvfb, xdotool and
     # ImageMagick to see the window that ./play.sh opens.
     for tool in mmdebstrap:mmdebstrap Xvfb:xvfb xdotool:xdotool import:imagemagick; do
@@ -42,7 +52,7 @@ if [ -z "${ZINDLE_RELEASE_INSIDE:-}" ]; then
     fi
     mkdir -p "$cache/archives" "$out"
     exec 9>"$cache/lock"
-    flock 9
+    flock -w 7200 9 || { say "FAILED: another release check of $suite held the lock for two hours"; exit 1; }
     if [ ! -f "$cache/root.made" ] || [ -n "$(find "$cache/root.made" -mtime +7)" ]; then
         say "making a clean root with mmdebstrap"
         rm -rf "$cache/root.new"
@@ -55,18 +65,21 @@ if [ -z "${ZINDLE_RELEASE_INSIDE:-}" ]; then
         mv "$cache/root.new" "$cache/root"
         touch "$cache/root.made"
     fi
+    if [ -n "$(git -C "$project" status --porcelain --untracked-files=normal)" ]; then
+        say "warning: the work tree has uncommitted changes; the check runs the last commit"
+    fi
     # A mount namespace and a process namespace of the run's own: its
     # mounts and every process it started end with it.
-    export ZINDLE_RELEASE_INSIDE=1
     exec unshare --mount --pid --fork --propagation private sh "$0" "$@"
 fi
 
-# The run's layer over the clean root, in memory.
+# The run's copy of the clean root, in memory: a plain folder, not a mount
+# point, as in a packager's chroot.
 run=$cache/run
 mkdir -p "$run"
 mount -t tmpfs -o mode=755 tmpfs "$run"
-mkdir "$run/upper" "$run/work" "$run/root"
-mount -t overlay overlay -o "lowerdir=$cache/root,upperdir=$run/upper,workdir=$run/work" "$run/root"
+mkdir "$run/root"
+cp -a "$cache/root/." "$run/root/"
 root=$run/root
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
@@ -76,18 +89,18 @@ mount -t tmpfs -o mode=755 tmpfs "$root/run"
 mount --bind "$cache/archives" "$root/var/cache/apt/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
-# The project as a fresh clone has it: the files git tracks, as they stand.
+# The project as a fresh clone has it: the last commit.
 mkdir "$root/root/zindle"
-git -C "$project" ls-files -z --cached --others --exclude-standard |
-    (cd "$project" && tar --null -T - --ignore-failed-read -cf - 2>/dev/null) |
-    tar -x -C "$root/root/zindle"
+git -C "$project" archive --format=tar HEAD | tar -x -C "$root/root/zindle"
 
-# On sid an archive in the middle of a transition may fail to install what
-# is asked for: said plainly, with exit status 2.
-archive_cannot_install() {   # LOG WHAT
-    say "SKIPPED: sid's archive cannot install the $2 packages today:"
-    grep '^E: \|depends on\|but it is not\|has no installation' "$1" | head -20
-    exit 2
+# The archive, asked for packages, refused them: apt's own words for it.
+# Said plainly, with exit status 77; any other failure is the project's.
+refused_by_archive() {   # LOG WHAT
+    grep -Eq '^E: (Unable to locate package |Package .* has no installation candidate|Unable to correct problems, you have held broken packages)' "$1" ||
+        return 0
+    say "SKIPPED: $suite's archive refused the $2 packages today:"
+    grep -E '^E: |depends on|but it is not|has no installation' "$1" | head -20
+    exit 77
 }
 
 # A command in the root, as root at a login: nothing of this environment.
@@ -103,22 +116,23 @@ in_root() {
 mount -t tmpfs -o mode=1777 tmpfs /tmp
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
+[ -s /tmp/display ] || { say "FAILED: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat /tmp/display)"
 started=$(date +%s)
 say "./play.sh"
-in_root ./play.sh >"$out/play.log" 2>&1 &
+in_root "timeout 1800 ./play.sh" >"$out/play.log" 2>&1 &
 play=$!
 window=""
-while kill -0 "$play" 2>/dev/null; do
+while kill -0 "$play" 2>/dev/null && [ $(($(date +%s) - started)) -lt 1800 ]; do
     window=$(xdotool search --onlyvisible --name '^Zindle$' 2>/dev/null | head -1) || true
     [ -n "$window" ] && break
     sleep 1
 done
 if [ -z "$window" ]; then
-    # Whether the archive could not install the build packages: asked
-    # again, apt fails again.
-    if [ "$suite" = sid ] && ! in_root "sh tools/deps.sh" >"$out/deps-build.log" 2>&1; then
-        archive_cannot_install "$out/deps-build.log" build
+    # Whether the archive refused the build packages: asked again, apt
+    # says so again.
+    if ! in_root "timeout 1200 sh tools/deps.sh" >"$out/deps-build.log" 2>&1; then
+        refused_by_archive "$out/deps-build.log" build
     fi
     tail -30 "$out/play.log"
     say "FAILED: ./play.sh opened no window (log: $out/play.log)"
@@ -136,8 +150,8 @@ unset DISPLAY
 # The test packages, installed as ./check.sh installs them, to tell an
 # archive that cannot install them apart from a fault of the project's.
 started=$(date +%s)
-if ! in_root "sh tools/deps.sh test" >"$out/deps.log" 2>&1; then
-    [ "$suite" != sid ] || archive_cannot_install "$out/deps.log" test
+if ! in_root "timeout 1200 sh tools/deps.sh test" >"$out/deps.log" 2>&1; then
+    refused_by_archive "$out/deps.log" test
     tail -30 "$out/deps.log"
     say "FAILED: the test packages did not install (log: $out/deps.log)"
     exit 1
@@ -151,7 +165,7 @@ keep_pictures() {
     find "$root/root/zindle/build/tests" "$root/root/zindle/build-sanitize/tests" -maxdepth 1 \
         -name '*.png' -exec cp {} "$out/pictures/" \; 2>/dev/null || true
 }
-if ! in_root ./check.sh >"$out/check.log" 2>&1; then
+if ! in_root "timeout 3600 ./check.sh" >"$out/check.log" 2>&1; then
     keep_pictures
     grep -E 'tests passed|\(Failed\)|\(Timeout\)|\(SEGFAULT\)|\(Subprocess aborted\)|FAIL|error:|warning:' \
         "$out/check.log" | head -60
