@@ -194,7 +194,14 @@ void XClient::readEvents()
         if (e.type == xkbEvent_ &&
             reinterpret_cast<const XkbAnyEvent*>(&e)->xkb_type == XkbBellNotify)
             bells_.push_back(Clock::now());
+        keys_ += e.type == KeyPress ? 1 : 0;
     }
+}
+
+int XClient::keysHeard()
+{
+    readEvents();
+    return keys_;
 }
 
 int XClient::bells()

@@ -98,6 +98,8 @@ public:
 
     // Bells heard since the client was made.
     int bells();
+    // Key presses that reached the windows this client made.
+    int keysHeard();
     std::vector<Clock::time_point> bellTimes();
 
 private:
@@ -106,6 +108,7 @@ private:
     _XDisplay* display_ = nullptr;
     int xkbEvent_ = 0;
     std::vector<Clock::time_point> bells_;
+    int keys_ = 0;
 };
 
 template <typename Predicate>

@@ -40,9 +40,15 @@ TEST_F(Keys, EachHitPaintsTheWindowOnce)
     qApp->installEventFilter(&count);
     for (const QChar letter : QStringLiteral("stis")) {
         count.painted.clear();
+        const QString second = window.label(QStringLiteral("Lblkello5"))->caption();
         type(QString(letter));
-        QTest::qWait(20);
-        EXPECT_EQ(count.painted, QStringList{QStringLiteral("Frmzindle")}) << "hit " << letter.toLatin1();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !count.painted.isEmpty(); }, 2000)) << "no paint for " << letter.toLatin1();
+        QTest::qWait(20);   // room for a second paint, which must not come
+        // A tick of the running clock that fell in between may paint on its own.
+        const bool ticked = window.label(QStringLiteral("Lblkello5"))->caption() != second;
+        const QStringList once{QStringLiteral("Frmzindle")};
+        EXPECT_TRUE(count.painted == once || (ticked && count.painted == once + once))
+            << "hit " << letter.toLatin1() << ": " << count.painted.join(QLatin1Char(' ')).toStdString();
     }
     qApp->removeEventFilter(&count);
 }
