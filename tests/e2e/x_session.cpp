@@ -313,6 +313,23 @@ Window XClient::createWindow(const std::string& name)
     return w;
 }
 
+Window XClient::createPanel(int width)
+{
+    const int height = DisplayHeight(display_, DefaultScreen(display_));
+    const Window w = XCreateSimpleWindow(display_, root(), 0, 0, static_cast<unsigned>(width),
+                                         static_cast<unsigned>(height), 0, 0, 0x404040);
+    Atom dock = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_DOCK", False);
+    XChangeProperty(display_, w, XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(&dock), 1);
+    // left, right, top, bottom, then the start and end of each strip.
+    long strut[12] = {width, 0, 0, 0, 0, height - 1, 0, 0, 0, 0, 0, 0};
+    XChangeProperty(display_, w, XInternAtom(display_, "_NET_WM_STRUT_PARTIAL", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(strut), 12);
+    XMapWindow(display_, w);
+    XFlush(display_);
+    return w;
+}
+
 XClient::Geometry XClient::geometry(Window w)
 {
     XWindowAttributes a;

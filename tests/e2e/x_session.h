@@ -92,6 +92,10 @@ public:
     void closeByWindowManager(Window w);
     // A plain window of the test's own, mapped, named `name`.
     Window createWindow(const std::string& name);
+    // A panel along the left edge of the screen, `width` pixels wide, that
+    // reserves its strip as a desktop's panel does (a dock window with
+    // _NET_WM_STRUT_PARTIAL).
+    Window createPanel(int width);
     // Waits until `done(grab(w))` holds or `timeout` passes.
     template <typename Predicate>
     bool waitFor(Window w, Predicate done, Millis timeout = Millis(5000));
