@@ -14,7 +14,7 @@ ctest --test-dir build --output-on-failure
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZINDLE_SANITIZE=ON -DZINDLE_TESTS=ON >/dev/null
 cmake --build build-sanitize
 ZINDLE_RANDOM_EVENTS=250000 \
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure
