@@ -3,17 +3,6 @@
 
 using zindle::testing::GameTest;
 
-TEST_F(GameTest, StartUpSetsTheFormVariables)
-{
-    EXPECT_EQ(vars().letter1, 83);
-    EXPECT_EQ(vars().letter2, 84);
-    EXPECT_EQ(vars().letter3, 73);
-    EXPECT_EQ(vars().kello4, 1);
-    EXPECT_EQ(vars().kello5, 5);
-    EXPECT_EQ(vars().pisteet, 0);
-    EXPECT_TRUE(vars().keytext.empty());
-}
-
 TEST_F(GameTest, StartUpWritesClockAndScoreAsNumberCaptions)
 {
     EXPECT_EQ(caption("Lblkello4"), u" 1");

@@ -122,13 +122,6 @@ TEST_F(Keys, ClicksNeverTakeTheKeyboard)
     EXPECT_EQ(score(), QStringLiteral(" 2"));
 }
 
-TEST_F(Keys, ClickOnATileLeavesTheKeyboardWithTheFirstBox)
-{
-    click(window.tile(1, 0));
-    click(window.tile(2, 5));
-    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
-}
-
 TEST_F(Keys, ABurstOfTenThousandKeysLosesNone)
 {
     const QString keys = QStringLiteral("stiSTIxqzz ");

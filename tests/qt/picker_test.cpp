@@ -12,18 +12,6 @@ protected:
     }
 };
 
-TEST_F(Pickers, ClickOnABlockedTileChangesNothing)
-{
-    const QImage before = grab();
-    click(1, 'T');
-    click(2, 'S');
-    click(3, 'Z');
-    EXPECT_EQ(grab(), before);
-    EXPECT_EQ(bigLetter(1), QStringLiteral("S"));
-    EXPECT_EQ(bigLetter(2), QStringLiteral("T"));
-    EXPECT_EQ(bigLetter(3), QStringLiteral("I"));
-}
-
 TEST_F(Pickers, OnlyALeftClickReleasedOnTheTileChooses)
 {
     const QPoint b = window.tile(1, 1)->rect().center();

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "qt/fonts.h"
 #include "qt/picture.h"
 #include "qt/window_fixture.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QImage>
 #include <QPalette>
 #include <QtTest/QTest>

@@ -1,37 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form/layout.h"
-#include "game/frmzindle.h"
+#include "form/colour.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 using namespace zindle::form;
-
-namespace {
-
-int count(Kind kind)
-{
-    int n = 0;
-    for (const ControlLayout& s : zindle::game::frmzindleLayout())
-        n += s.kind == kind ? 1 : 0;
-    return n;
-}
-
-}  // namespace
-
-TEST(Layout, HoldsEveryControlOnce)
-{
-    EXPECT_EQ(zindle::game::frmzindleLayout().size(), 101u);
-    EXPECT_EQ(count(Kind::Label), 14 + 78);
-    EXPECT_EQ(count(Kind::Line), 4);
-    EXPECT_EQ(count(Kind::KeyBox), 3);
-    EXPECT_EQ(count(Kind::PushButton), 1);
-    EXPECT_EQ(count(Kind::Timer), 1);
-    std::set<std::pair<std::string_view, int>> names;
-    for (const ControlLayout& s : zindle::game::frmzindleLayout())
-        EXPECT_TRUE(names.insert({s.name, s.index}).second) << s.name << " " << s.index;
-}
 
 // Caption colours against WCAG 2's published figures: black on white is
 // 21 : 1; #767676 is the lightest grey that still reads on white (4.54 : 1),
