@@ -1,12 +1,8 @@
 # SPDX-License-Identifier: MIT
-"""Writes an impostor of the faces the game carries, and a fontconfig
-configuration that installs it as a system font in their place: DejaVu Sans
-Bold under Inter Black's own names (family "Inter", style "Black", the same
-name IDs as the carried files), weight 900, vendor RSMS and version 99, once
-upright and once marked italic; the system's own Inter is left out.
-A game that let any installed font draw its captions would draw this one.
-    impostor.py OUTDIR
-"""
+"""An impostor of the carried faces, installed as a system font by a
+fontconfig configuration that leaves the system's own Inter out: DejaVu Sans
+Bold under Inter Black's names (IDs 1-6, 16, 17), weight 900, vendor RSMS,
+version 99, upright and italic.   impostor.py OUTDIR"""
 import sys
 from pathlib import Path
 

@@ -78,15 +78,6 @@ TEST_F(Countdown, GameEndsWithSevenBeepsThenContinue)
     EXPECT_EQ(runtime.beeps(), 7);
 }
 
-TEST_F(Countdown, EndKeepsScoreFrameAndHiddenRows)
-{
-    playToTheEnd(u"stis");
-    EXPECT_EQ(caption("Lblpisteet"), u" 4");
-    EXPECT_EQ(frameSlot(), 2);
-    EXPECT_FALSE(label("Lblohje2").visible());
-    EXPECT_FALSE(runtime.tile(1, 0).visible());
-}
-
 TEST_F(Countdown, NoKeyCountsAfterTheEnd)
 {
     playToTheEnd(u"st");

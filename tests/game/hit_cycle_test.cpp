@@ -143,15 +143,6 @@ TEST_F(HitCycle, SlotOneHitDuringAGameLeavesTheClockAlone)
         EXPECT_EQ(write.rfind("Tmr1.", 0), std::string::npos) << write;
 }
 
-TEST_F(HitCycle, ScoresOfTenAndMoreShowTwoDigitsAfterABlank)
-{
-    for (int i = 0; i < 4; ++i)
-        runtime.type(u"sti");
-    EXPECT_EQ(caption("Lblpisteet"), u" 12");
-    runtime.type(u"s");
-    EXPECT_EQ(vars().pisteet, 13);
-}
-
 TEST_F(HitCycle, ScoreStopsAtTheLargestItCanHold)
 {
     runtime.recordWrites(false);

@@ -53,14 +53,6 @@ TEST_F(Keys, EachHitPaintsTheWindowOnce)
     qApp->removeEventFilter(&count);
 }
 
-TEST_F(Keys, WrongKeysChangeNothing)
-{
-    type(QStringLiteral("xT1 ."));
-    EXPECT_EQ(score(), QStringLiteral(" 0"));
-    EXPECT_FALSE(window.timer().enabled());
-    EXPECT_EQ(window.focusWidget(), window.keyBox(1));
-}
-
 TEST_F(Keys, TheCharacterDecidesNotTheKeyCode)
 {
     // On an AZERTY keyboard the key in the place of Q types "a"; what the
