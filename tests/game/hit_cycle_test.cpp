@@ -152,18 +152,6 @@ TEST_F(HitCycle, ScoreStopsAtTheLargestItCanHold)
     EXPECT_EQ(caption("Lblpisteet"), u" 32767");
 }
 
-TEST_F(HitCycle, HandOverWritesInItsOrder)
-{
-    runtime.type(u"s");
-    runtime.clearLog();
-    runtime.type(u"t");
-    const std::vector<std::string> expected{
-        "Lblpisteet.Caption= 2", "Pic2.Enabled=0",  "Pic3.Visible=1",  "Pic3.Enabled=1",
-        "Line1(0).X1=5640",      "Line1(0).X2=7200", "Line1(1).X1=5640", "Line1(1).X2=7200",
-        "Line1(2).X1=5640",      "Line1(2).X2=5640", "Line1(3).X1=7200", "Line1(3).X2=7200"};
-    EXPECT_EQ(runtime.log(), expected);
-}
-
 // A correct key of slot 2 or 3 while the clock stands cannot arrive in play;
 // delivered straight to the handler it scores nothing.
 TEST_F(HitCycle, SlotTwoOrThreeScoreOnlyWhileTheClockRuns)
