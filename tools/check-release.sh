@@ -111,15 +111,13 @@ in_root() {
 }
 
 # ./play.sh on an X server of this run's own: the window must open. The
-# server's lock and socket files lie in a /tmp of the run's own, set aside
-# once the server listens, so that the host's /tmp (where the project may
-# lie) is seen again; programs reach the server through its abstract socket.
+# server's lock and socket files lie in a /tmp of the run's own; programs in
+# the root reach it through its abstract socket.
 mount -t tmpfs -o mode=1777 tmpfs /tmp
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
 [ -s /tmp/display ] || { say "FAILED: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat /tmp/display)"
-umount -l /tmp
 started=$(date +%s)
 say "./play.sh"
 in_root "timeout 1800 ./play.sh" >"$out/play.log" 2>&1 &
