@@ -113,6 +113,11 @@ in_root() {
 # ./play.sh on an X server of this run's own: the window must open. The
 # server's lock and socket files lie in a /tmp of the run's own; programs in
 # the root reach it through its abstract socket.
+# The logs' folder stays in reach under the run's own /tmp, wherever the
+# project lies.
+mkdir "$run/out"
+mount --bind "$out" "$run/out"
+out=$run/out
 mount -t tmpfs -o mode=1777 tmpfs /tmp
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
