@@ -115,6 +115,7 @@ in_root() {
 # the root reach it through its abstract socket.
 # The logs' folder stays in reach under the run's own /tmp, wherever the
 # project lies.
+logs=$out
 mkdir "$run/out"
 mount --bind "$out" "$run/out"
 out=$run/out
@@ -129,7 +130,7 @@ in_root "timeout 1800 ./play.sh" >"$out/play.log" 2>&1 &
 play=$!
 window=""
 while kill -0 "$play" 2>/dev/null && [ $(($(date +%s) - started)) -lt 1800 ]; do
-    window=$(xdotool search --onlyvisible --name '^Zindle$' 2>/dev/null | head -1) || true
+    window=$(timeout 10 xdotool search --onlyvisible --name '^Zindle$' 2>/dev/null | head -1) || true
     [ -n "$window" ] && break
     sleep 1
 done
@@ -140,15 +141,15 @@ if [ -z "$window" ]; then
         refused_by_archive "$out/deps-build.log" build
     fi
     tail -30 "$out/play.log"
-    say "FAILED: ./play.sh opened no window (log: $out/play.log)"
+    say "FAILED: ./play.sh opened no window (log: $logs/play.log)"
     exit 1
 fi
 sleep 1
-import -window root "$out/window.png" 2>/dev/null || true
-say "./play.sh opened the window in $(($(date +%s) - started)) s; screenshot: $out/window.png"
+timeout 30 import -window root "$out/window.png" 2>/dev/null || true
+say "./play.sh opened the window in $(($(date +%s) - started)) s; screenshot: $logs/window.png"
 # The game, found by its window: this namespace's /proc is the host's, where
 # a name would find other programs' games too.
-kill "$(xdotool getwindowpid "$window")" "$play" 2>/dev/null || true
+kill "$(timeout 10 xdotool getwindowpid "$window")" "$play" 2>/dev/null || true
 wait "$play" 2>/dev/null || true
 unset DISPLAY
 
@@ -158,7 +159,7 @@ started=$(date +%s)
 if ! in_root "timeout 1200 sh tools/deps.sh test" >"$out/deps.log" 2>&1; then
     refused_by_archive "$out/deps.log" test
     tail -30 "$out/deps.log"
-    say "FAILED: the test packages did not install (log: $out/deps.log)"
+    say "FAILED: the test packages did not install (log: $logs/deps.log)"
     exit 1
 fi
 say "./check.sh"
@@ -174,7 +175,7 @@ if ! in_root "timeout 3600 ./check.sh" >"$out/check.log" 2>&1; then
     keep_pictures
     grep -E 'tests passed|\(Failed\)|\(Timeout\)|\(SEGFAULT\)|\(Subprocess aborted\)|FAIL|error:|warning:' \
         "$out/check.log" | head -60
-    say "FAILED: ./check.sh (log: $out/check.log)"
+    say "FAILED: ./check.sh (log: $logs/check.log)"
     exit 1
 fi
 grep 'tests passed' "$out/check.log" || true
