@@ -54,15 +54,6 @@ TEST_F(Countdown, TicksCountDownFromFifteenToZero)
     EXPECT_EQ(clock(), u" 0| 0");
 }
 
-TEST_F(Countdown, EveryTickWritesBothDigits)
-{
-    runtime.type(u"s");
-    runtime.clearLog();
-    runtime.tick();
-    const std::vector<std::string> expected{"Lblkello4.Caption= 1", "Lblkello5.Caption= 4"};
-    EXPECT_EQ(runtime.log(), expected);
-}
-
 TEST_F(Countdown, GameEndsWithSevenBeepsThenContinue)
 {
     runtime.type(u"s");
