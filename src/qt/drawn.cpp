@@ -196,11 +196,20 @@ void DrawnKeyBox::paint(QPainter& p) const
 
 // ---- Surface ----------------------------------------------------------------
 
-void Surface::add(std::unique_ptr<Drawn> drawn)
+DrawnLabel& Surface::addLabel(const form::ControlLayout& entry)
 {
-    if (auto* label = dynamic_cast<DrawnLabel*>(drawn.get()))
-        labels_.push_back(label);
-    items_.push_back(std::move(drawn));
+    auto label = std::make_unique<DrawnLabel>(entry, *this);
+    labels_.push_back(label.get());
+    items_.push_back(std::move(label));
+    return *labels_.back();
+}
+
+DrawnLine& Surface::addLine(const form::ControlLayout& entry)
+{
+    auto line = std::make_unique<DrawnLine>(entry, *this);
+    DrawnLine& added = *line;
+    items_.push_back(std::move(line));
+    return added;
 }
 
 void Surface::announceChanges()
@@ -239,11 +248,9 @@ void Surface::paint(QPainter& painter, const QRect& area) const
 
 const DrawnLabel* Surface::labelAt(const QPoint& point) const
 {
-    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-        const auto* label = dynamic_cast<const DrawnLabel*>(it->get());
-        if (label != nullptr && label->isVisible() && label->rect().contains(point))
-            return label;
-    }
+    for (auto it = labels_.rbegin(); it != labels_.rend(); ++it)
+        if ((*it)->isVisible() && (*it)->rect().contains(point))
+            return *it;
     return nullptr;
 }
 

@@ -123,7 +123,9 @@ class Surface {
 public:
     explicit Surface(QWidget& widget) : widget_(widget) {}
 
-    void add(std::unique_ptr<Drawn> drawn);
+    // Each added in turn: labels and lines in drawing order, key boxes above.
+    DrawnLabel& addLabel(const form::ControlLayout& entry);
+    DrawnLine& addLine(const form::ControlLayout& entry);
     DrawnKeyBox& addKeyBox(const form::ControlLayout& entry);
     void paint(QPainter& painter, const QRect& area) const;
     // The topmost visible label at `point`, or nullptr.

@@ -43,21 +43,9 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
 
 FormWindow::~FormWindow() = default;
 
-form::Label& FormWindow::makeLabel(const form::ControlLayout& entry)
-{
-    auto label = std::make_unique<DrawnLabel>(entry, surface_);
-    DrawnLabel& made = *label;
-    surface_.add(std::move(label));
-    return made;
-}
+form::Label& FormWindow::makeLabel(const form::ControlLayout& entry) { return surface_.addLabel(entry); }
 
-form::Line& FormWindow::makeLine(const form::ControlLayout& entry)
-{
-    auto line = std::make_unique<DrawnLine>(entry, surface_);
-    DrawnLine& made = *line;
-    surface_.add(std::move(line));
-    return made;
-}
+form::Line& FormWindow::makeLine(const form::ControlLayout& entry) { return surface_.addLine(entry); }
 
 form::KeyBox& FormWindow::makeKeyBox(const form::ControlLayout& entry)
 {
