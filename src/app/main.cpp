@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
     zindle::qt::describeApplication(app);
 
     zindle::qt::FormWindow window(zindle::game::frmzindleLayout());
+    QObject::connect(&window, &zindle::qt::FormWindow::firstFramePainted, &zindle::qt::afterFirstFrame);
     zindle::game::Frmzindle game(window.controls());
     window.load(game);
     window.showCentred();

@@ -15,6 +15,11 @@ struct Colour {
     constexpr int green() const { return static_cast<int>((bgr >> 8) & 0xFFu); }
     constexpr int blue() const { return static_cast<int>((bgr >> 16) & 0xFFu); }
 
+    static constexpr Colour fromRgb(int red, int green, int blue)
+    {
+        return Colour{static_cast<std::uint32_t>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16)};
+    }
+
     friend constexpr bool operator==(Colour, Colour) = default;
 };
 

@@ -3,6 +3,7 @@
 
 #include "qt/drawn.h"
 #include "qt/form_window.h"
+#include "qt/look.h"
 #include "qt/widgets.h"
 
 #include <QAccessible>
@@ -100,16 +101,16 @@ public:
             return nullptr;
         if (index >= drawnCount())
             return QAccessibleWidget::child(index - drawnCount());
-        DrawnLabel& label = *form().surface().labels()[static_cast<std::size_t>(index)];
-        if (label.accessibleId == 0)
-            label.accessibleId = QAccessible::registerAccessibleInterface(new DrawnAccessible(label, form()));
-        return QAccessible::accessibleInterface(label.accessibleId);
+        DrawnLabel& label = form().surface().label(static_cast<std::size_t>(index));
+        if (label.accessibleId() == 0)
+            label.setAccessibleId(QAccessible::registerAccessibleInterface(new DrawnAccessible(label, form())));
+        return QAccessible::accessibleInterface(label.accessibleId());
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (int i = 0; i < drawnCount(); ++i) {
-            const unsigned id = form().surface().labels()[static_cast<std::size_t>(i)]->accessibleId;
+            const unsigned id = form().surface().label(static_cast<std::size_t>(i)).accessibleId();
             if (id != 0 && QAccessible::accessibleInterface(id) == child)
                 return i;
         }
@@ -119,7 +120,7 @@ public:
 
 private:
     FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
-    int drawnCount() const { return static_cast<int>(form().surface().labels().size()); }
+    int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
 };
 
 // A key box stands where its strip is drawn.

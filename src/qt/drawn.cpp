@@ -3,10 +3,9 @@
 
 #include "qt/device_pixels.h"
 #include "qt/fonts.h"
-#include "qt/widgets.h"
+#include "qt/look.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
@@ -42,8 +41,8 @@ Drawn::Drawn(const form::ControlLayout& entry, Surface& surface)
 
 Drawn::~Drawn()
 {
-    if (accessibleId != 0)
-        QAccessible::deleteAccessibleInterface(accessibleId);
+    if (accessibleId_ != 0)
+        QAccessible::deleteAccessibleInterface(accessibleId_);
 }
 
 void Drawn::show(bool visible)
@@ -69,9 +68,9 @@ void Drawn::announceChanges()
     const bool enabledChanged = enabled_ != toldEnabled_, visibleChanged = visible_ != toldVisible_;
     toldEnabled_ = enabled_;
     toldVisible_ = visible_;
-    if (accessibleId == 0 || !QAccessible::isActive())
+    if (accessibleId_ == 0 || !QAccessible::isActive())
         return;
-    QAccessibleInterface* self = QAccessible::accessibleInterface(accessibleId);
+    QAccessibleInterface* self = QAccessible::accessibleInterface(accessibleId_);
     if (enabledChanged) {
         QAccessible::State states;
         states.disabled = true;
@@ -118,8 +117,8 @@ void DrawnLabel::setCaption(const form::Text& caption)
         return;
     caption_ = text;
     changed();
-    if (accessibleId != 0 && QAccessible::isActive()) {
-        QAccessibleEvent event(QAccessible::accessibleInterface(accessibleId), QAccessible::NameChanged);
+    if (accessibleId() != 0 && QAccessible::isActive()) {
+        QAccessibleEvent event(QAccessible::accessibleInterface(accessibleId()), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
 }

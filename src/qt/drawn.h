@@ -38,7 +38,8 @@ public:
     virtual void paint(QPainter& painter) const = 0;
 
     // The id of its accessibility interface, 0 until a client asks.
-    unsigned accessibleId = 0;
+    unsigned accessibleId() const { return accessibleId_; }
+    void setAccessibleId(unsigned id) { accessibleId_ = id; }
     // Tells assistive technologies that have met it whether it has become
     // blocked or free, shown or hidden, since it last told them.
     void announceChanges();
@@ -58,6 +59,7 @@ private:
     bool enabled_;
     bool toldVisible_;
     bool toldEnabled_;
+    unsigned accessibleId_ = 0;
 };
 
 // A caption in one font and colour on an opaque rectangle, optionally with a
@@ -76,7 +78,6 @@ public:
     void paint(QPainter& painter) const override;
 
     QString caption() const { return caption_; }
-    const QFont& font() const { return font_; }
     bool isTile() const { return entry().style == form::StyleId::Tile; }
 
 private:
@@ -135,7 +136,9 @@ public:
     void announceChanges();
     const std::vector<std::unique_ptr<Drawn>>& items() const { return items_; }
     // The labels and tiles, in drawing order: what assistive technologies see.
-    const std::vector<DrawnLabel*>& labels() const { return labels_; }
+    std::size_t labelCount() const { return labels_.size(); }
+    const DrawnLabel& label(std::size_t i) const { return *labels_.at(i); }
+    DrawnLabel& label(std::size_t i) { return *labels_.at(i); }
     QWidget& widget() const { return widget_; }
 
 private:

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt/form_window.h"
 
-#include "qt/application.h"
 #include "qt/frame_extents.h"
+#include "qt/look.h"
 #include "form/layout.h"
 
 #include <QGuiApplication>
@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-
 
 namespace zindle::qt {
 
@@ -117,7 +116,7 @@ void FormWindow::paintEvent(QPaintEvent* event)
     surface_.paint(painter, event->rect());
     if (!painted_) {
         painted_ = true;
-        QTimer::singleShot(0, this, &afterFirstFrame);
+        QTimer::singleShot(0, this, &FormWindow::firstFramePainted);
     }
 }
 

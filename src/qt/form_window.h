@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "qt/bell.h"
 #include "qt/drawn.h"
 #include "qt/timer_control.h"
 #include "qt/widgets.h"
@@ -41,6 +42,7 @@ public:
     const DrawnLabel* tile(int row, int index) const;
     const DrawnLine* line(int index) const;
     const Surface& surface() const { return surface_; }
+    Surface& surface() { return surface_; }
     KeyBoxWidget* keyBox(int slot) const;
     // A tile pressed other than with the mouse (an assistive technology's
     // press action): chooses its letter exactly as a click does, if the
@@ -49,6 +51,10 @@ public:
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
     TimerControl& timer() { return *timer_; }
+
+Q_SIGNALS:
+    // The window's first frame has been painted.
+    void firstFramePainted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,61 +4,22 @@
 #include "qt/device_pixels.h"
 #include "qt/fonts.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
-#include <cstdint>
-
-#include <dlfcn.h>
-
 namespace zindle::qt {
-
-QString slotName(int slot)
-{
-    const std::string_view name = form::slotLook(slot).name;
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QColor toQColor(form::Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
-
-QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back, const QPalette& palette)
-{
-    if (fixed)
-        return toQColor(*fixed);
-    const QColor system = palette.color(QPalette::Active, QPalette::ButtonText);
-    const auto colour = [](const QColor& c) {
-        return form::Colour{static_cast<std::uint32_t>(c.red() | c.green() << 8 | c.blue() << 16)};
-    };
-    return toQColor(form::readableOn(colour(back), colour(system)));
-}
-
-QRect pixelRect(const form::Rect& r)
-{
-    return QRect(form::pixels(r.left), form::pixels(r.top), form::pixels(r.width),
-                 form::pixels(r.height));
-}
-
-QString objectNameOf(const form::ControlLayout& entry)
-{
-    const QString name = QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
-    return entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index);
-}
 
 // ---- KeyBoxWidget -----------------------------------------------------------
 
 KeyBoxWidget::KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
                            std::function<void(const QString&)> onText)
-    : QWidget(parent), slot_(entry.group), look_(look), onText_(std::move(onText))
+    : QWidget(parent), look_(look), onText_(std::move(onText))
 {
     setObjectName(objectNameOf(entry));
     // No area of its own: nothing of it is ever painted. Its place is the
     // strip's.
     setGeometry(QRect(look.rect().topLeft(), QSize(0, 0)));
-    setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(slot_)));
+    setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(entry.group)));
     // The window hands the keyboard to the box that is due; the player never
     // moves it with a click or the Tab key.
     setFocusPolicy(Qt::NoFocus);
@@ -160,73 +121,5 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event)
 // It is the only control that can hold the keyboard while it is shown: Tab
 // leaves the keyboard where it is.
 bool ButtonWidget::focusNextPrevChild(bool) { return true; }
-
-// ---- BellBeep ----------------------------------------------------------------
-
-// The event sounds of the desktop's sound theme, through libcanberra.
-struct BellBeep::EventSound {
-    using Create = int (*)(void**);
-    using Destroy = int (*)(void*);
-    using ChangeProps = int (*)(void*, ...);
-    using Play = int (*)(void*, std::uint32_t, ...);
-
-    void* library = nullptr;
-    void* context = nullptr;
-    Destroy destroy = nullptr;
-    Play play = nullptr;
-
-    EventSound()
-    {
-        library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr)
-            return;
-        auto create = reinterpret_cast<Create>(dlsym(library, "ca_context_create"));
-        auto changeProps = reinterpret_cast<ChangeProps>(dlsym(library, "ca_context_change_props"));
-        destroy = reinterpret_cast<Destroy>(dlsym(library, "ca_context_destroy"));
-        play = reinterpret_cast<Play>(dlsym(library, "ca_context_play"));
-        if (create == nullptr || changeProps == nullptr || destroy == nullptr || play == nullptr ||
-            create(&context) != 0) {
-            context = nullptr;
-            return;
-        }
-        changeProps(context, "application.name", "Zindle", "application.id", ZINDLE_APP_ID,
-                    static_cast<char*>(nullptr));
-    }
-
-    // The library stays loaded: its sound server client may keep threads
-    // and handlers of its own until the process ends.
-    ~EventSound()
-    {
-        if (context != nullptr)
-            destroy(context);
-    }
-
-    void bell()
-    {
-        if (context != nullptr)
-            play(context, 0, "event.id", "bell", "event.description", "End of the game",
-                 static_cast<char*>(nullptr));
-    }
-};
-
-BellBeep::BellBeep()
-    : platformBell_(QGuiApplication::platformName() == QLatin1String("xcb"))
-{
-}
-
-BellBeep::~BellBeep() = default;
-
-void BellBeep::beep()
-{
-    if (platformBell_) {
-        QApplication::beep();
-        return;
-    }
-    if (!tried_) {
-        tried_ = true;
-        sound_ = std::make_unique<EventSound>();
-    }
-    sound_->bell();
-}
 
 }  // namespace zindle::qt

@@ -2,10 +2,11 @@
 #pragma once
 
 // The Qt side of the control contract for the controls that are real
-// widgets: the key boxes and the button; and the beep. Labels and lines are
-// drawn on the window's surface (drawn.h).
+// widgets: the key boxes and the button. Labels and lines are drawn on the
+// window's surface (drawn.h).
 
 #include "qt/drawn.h"
+#include "qt/look.h"
 #include "form/controls.h"
 #include "form/layout.h"
 
@@ -13,23 +14,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace zindle::qt {
-
-QColor toQColor(form::Colour colour);
-// The colour of a caption on the ground `back`: the layout's own where it
-// names one; otherwise the button text of the widget's palette where that
-// reads on the ground, and black or white where it does not (a dark colour
-// scheme's light text on the pale tiles). Read at each paint, so a change of
-// scheme shows at once.
-QColor captionColour(const std::optional<form::Colour>& fixed, const QColor& back, const QPalette& palette);
-QString slotName(int slot);   // "yellow", "orange" or "cyan"
-QRect pixelRect(const form::Rect& twips);
-// A control's object name: its name, with its index for a control array
-// ("Lblpisteet", "Lbltext1(3)", "Line1(0)").
-QString objectNameOf(const form::ControlLayout& entry);
 
 // A strip that receives the key presses while it holds the keyboard. Each
 // character a key press produces goes to `onText`; keys that produce none
@@ -47,7 +34,6 @@ public:
     void setEnabled(bool enabled) override;
     bool visible() const override { return !isHidden(); }
     bool enabled() const override { return isEnabled(); }
-    int slot() const { return slot_; }
     const DrawnKeyBox& look() const { return look_; }
 
 protected:
@@ -55,7 +41,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    int slot_;
     DrawnKeyBox& look_;
     std::function<void(const QString&)> onText_;
 };
@@ -81,27 +66,6 @@ protected:
 private:
     QColor face_;
     std::optional<form::Colour> text_;
-};
-
-// The system's default sound. On X11 it is the X bell, which the desktop's
-// bell settings turn into its bell sound. Platforms without a bell of their
-// own (Wayland among them) get the sound theme's "bell" event through
-// libcanberra, loaded when first needed; without the library or a sound
-// server the request does nothing and returns at once.
-class BellBeep final : public form::Beep {
-public:
-    BellBeep();
-    ~BellBeep() override;
-    void beep() override;
-
-    // Whether beeps go to the platform's own bell.
-    bool usesPlatformBell() const { return platformBell_; }
-
-private:
-    struct EventSound;
-    bool platformBell_;
-    std::unique_ptr<EventSound> sound_;
-    bool tried_ = false;
 };
 
 }  // namespace zindle::qt

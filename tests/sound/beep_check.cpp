@@ -4,7 +4,7 @@
 // seven requests took, then keeps the process alive for the sound to play.
 //   beep_check [SECONDS_TO_STAY]
 
-#include "qt/widgets.h"
+#include "qt/bell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
