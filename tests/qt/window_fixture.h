@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "qt/application.h"
 #include "qt/form_window.h"
 #include "game/frmzindle.h"
 
@@ -18,6 +19,7 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest()
     {
+        QObject::connect(&window, &qt::FormWindow::firstFramePainted, &qt::afterFirstFrame);
         window.load(game);
         window.showCentred();
         window.activateWindow();
