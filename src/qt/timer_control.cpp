@@ -95,6 +95,18 @@ void TimerControl::arm(bool on)
 #endif
 }
 
+std::chrono::nanoseconds TimerControl::period() const
+{
+    if (fd_ < 0)
+        return fallback_.isActive() ? std::chrono::milliseconds(fallback_.interval()) : std::chrono::nanoseconds{};
+#if defined(__linux__)
+    itimerspec set{};
+    if (timerfd_gettime(fd_, &set) == 0)
+        return std::chrono::seconds(set.it_interval.tv_sec) + std::chrono::nanoseconds(set.it_interval.tv_nsec);
+#endif
+    return {};
+}
+
 // Each expiration is a tick; a tick that disables the timer ends the run.
 void TimerControl::deliver(bool force)
 {

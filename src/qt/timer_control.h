@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,6 +32,10 @@ public:
     // time, each in its own turn of the loop, so the window shows every
     // value the clock passes.
     void deliver(bool force = false);
+
+    // The period the running timer is programmed with, as the system holds
+    // it; zero while it stands.
+    std::chrono::nanoseconds period() const;
 
 private:
     void arm(bool on);
