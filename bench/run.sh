@@ -4,7 +4,8 @@
 # windows for release, runs them on an Xvfb of the benchmark's own and
 # prints one table (Markdown). Everything runs under a private D-Bus
 # session bus, as on a desktop, so that no program pays for starting one.
-# About five minutes.
+# About five minutes. Exits with status 1 when the median game lasts longer
+# than 15.005 s.
 #   bench/run.sh [GAMES [OTHER_ZINDLE]]
 # With 0 games, start-up and memory alone (about half a minute); with
 # another build of the game as well, that build is measured in the same

@@ -67,6 +67,8 @@ struct LinePoints {
     int y1 = 0;
     int x2 = 0;
     int y2 = 0;
+
+    friend constexpr bool operator==(const LinePoints&, const LinePoints&) = default;
 };
 
 // The frame's four lines around the letter of slot 1, 2 or 3: top, bottom,

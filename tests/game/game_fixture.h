@@ -20,7 +20,7 @@ protected:
     form::Text caption(std::string_view name) const { return runtime.label(name).caption(); }
     std::u16string clock() const { return caption("Lblkello4") + u"|" + caption("Lblkello5"); }
     bool tilesShown() const;
-    int frameSlot() const;   // slot whose letter the frame marks, 0 when hidden
+    int frameSlot() const;   // slot whose letter the frame marks, 0 when hidden, -1 elsewhere
 
     headless::Runtime runtime;
     game::Frmzindle game{runtime.controls()};
@@ -40,8 +40,14 @@ inline int GameTest::frameSlot() const
     for (int i = 0; i < form::kFrameLines; ++i)
         if (!runtime.line(i).visible())
             return 0;
-    const int left = runtime.line(2).points().x1;
-    return left == 2040 ? 1 : left == 3840 ? 2 : left == 5640 ? 3 : -1;
+    for (int slot = 1; slot <= 3; ++slot) {
+        bool all = true;
+        for (int i = 0; i < form::kFrameLines; ++i)
+            all = all && runtime.line(i).points() == form::frameAt(slot)[static_cast<std::size_t>(i)];
+        if (all)
+            return slot;
+    }
+    return -1;
 }
 
 }  // namespace zindle::testing

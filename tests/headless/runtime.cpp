@@ -162,16 +162,6 @@ void Runtime::type(std::u16string_view characters)
         press(c);
 }
 
-bool Runtime::clickControl(std::string_view name, int index)
-{
-    if (name == "Cmdjatka")
-        return clickButton();
-    for (int row = 1; row <= 3; ++row)
-        if (name == "Lbltext" + std::to_string(row))
-            return clickTile(row, index);
-    return false;  // no other control has a click handler
-}
-
 const Control* Runtime::find(std::string_view name, int index) const
 {
     for (const auto& c : controls_list_)

@@ -131,10 +131,9 @@ public:
     void type(std::u16string_view characters);
 
     // Clicks. Each returns whether a handler ran: disabled or hidden
-    // controls and controls without a handler raise nothing.
+    // controls raise nothing.
     bool clickTile(int row, int index) { return host_->clickTile(row, index); }
     bool clickButton() { return host_->clickButton(); }
-    bool clickControl(std::string_view name, int index = -1);
 
     // A tick of Tmr1, delivered only while the timer is enabled.
     bool tick() { return host_->tick(); }
