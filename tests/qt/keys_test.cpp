@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt/window_fixture.h"
 
+#include <functional>
 #include <random>
 
 using zindle::testing::WindowTest;
@@ -19,38 +20,41 @@ TEST_F(Keys, EachHitHandsTheKeyboardToTheNextBox)
     type(QStringLiteral("s"));
     EXPECT_EQ(window.focusWidget(), window.keyBox(2));
     EXPECT_EQ(score(), QStringLiteral(" 4"));
-    EXPECT_EQ(window.line(2)->points().x1, 3840) << "the frame stands at slot 2";
+    EXPECT_EQ(window.line(2)->points(), zindle::form::frameAt(2)[2]) << "the frame stands at slot 2";
 }
 
 // Labels, lines and the key boxes' strips are drawn on the window's one
 // surface: a hit, which changes the score, the frame and two key boxes,
-// costs one paint event, of the window alone.
+// costs one paint event, of the window alone. Every paint shows something
+// new: a hit's score, or a tick of the running clock. Each hit's paints are
+// judged once the next hit, which must change the window, has been painted.
 TEST_F(Keys, EachHitPaintsTheWindowOnce)
 {
-    struct PaintCount final : QObject {
-        QStringList painted;
+    struct PaintLog final : QObject {
+        std::function<QString()> shown;
+        QStringList paints;
         bool eventFilter(QObject* object, QEvent* event) override
         {
             if (event->type() == QEvent::Paint)
-                painted << object->objectName();
+                paints << object->objectName() + QLatin1Char(':') + shown();
             return false;
         }
-    } count;
-    QTest::qWait(50);
-    qApp->installEventFilter(&count);
-    for (const QChar letter : QStringLiteral("stis")) {
-        count.painted.clear();
-        const QString second = window.label(QStringLiteral("Lblkello5"))->caption();
+    } log;
+    log.shown = [this] { return score() + QLatin1Char('|') + window.label(QStringLiteral("Lblkello5"))->caption(); };
+    settle();
+    qApp->installEventFilter(&log);
+    for (const QChar letter : QStringLiteral("stist")) {
+        const QString scored = QString::number(score().toInt() + 1);
         type(QString(letter));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !count.painted.isEmpty(); }, 2000)) << "no paint for " << letter.toLatin1();
-        QTest::qWait(20);   // room for a second paint, which must not come
-        // A tick of the running clock that fell in between may paint on its own.
-        const bool ticked = window.label(QStringLiteral("Lblkello5"))->caption() != second;
-        const QStringList once{QStringLiteral("Frmzindle")};
-        EXPECT_TRUE(count.painted == once || (ticked && count.painted == once + once))
-            << "hit " << letter.toLatin1() << ": " << count.painted.join(QLatin1Char(' ')).toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints.join(QLatin1Char(' ')).contains(scored + QLatin1Char('|')); }, 5000))
+            << "no paint for " << letter.toLatin1();
     }
-    qApp->removeEventFilter(&count);
+    qApp->removeEventFilter(&log);
+    const std::string all = log.paints.join(QLatin1Char(' ')).toStdString();
+    for (qsizetype i = 0; i < log.paints.size(); ++i) {
+        ASSERT_TRUE(log.paints[i].startsWith(QStringLiteral("Frmzindle:"))) << all;
+        ASSERT_TRUE(i == 0 || log.paints[i] != log.paints[i - 1]) << "a paint that shows nothing new: " << all;
+    }
 }
 
 TEST_F(Keys, TheCharacterDecidesNotTheKeyCode)

@@ -41,6 +41,19 @@ protected:
 
     QString score() const { return window.label(QStringLiteral("Lblpisteet"))->caption(); }
 
+    // Returns once everything already queued, repaints included, has been
+    // handled: an event posted behind them, at the repaints' low priority,
+    // has come.
+    void settle()
+    {
+        struct Marker final : QObject {
+            bool came = false;
+            bool event(QEvent* e) override { return e->type() == QEvent::User ? (came = true) : QObject::event(e); }
+        } marker;
+        QCoreApplication::postEvent(&marker, new QEvent(QEvent::User), Qt::LowEventPriority);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return marker.came; }, 10000)) << "the event loop stalled";
+    }
+
     QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // A click on a label or tile of the window's surface, at its middle.

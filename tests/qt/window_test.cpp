@@ -99,11 +99,11 @@ TEST_F(WindowPicture, UnderADarkColourScheme)
     } count;
     const QPalette light = QApplication::palette();
     (void)grab();
-    QTest::qWait(20);
+    settle();
     window.installEventFilter(&count);
     QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));   // light text on dark buttons
     ASSERT_EQ(QApplication::palette().color(QPalette::ButtonText), QColor(Qt::white));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return count.paints > 0; }, 500)) << "the change of scheme repainted nothing";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return count.paints > 0; }, 10000)) << "the change of scheme repainted nothing";
     window.removeEventFilter(&count);
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("start")));
 
