@@ -6,6 +6,7 @@
 // With GAMES 0 it measures start-up (40 rounds) and memory only, in about
 // half a minute.
 
+#include "e2e/places.h"
 #include "e2e/x_session.h"
 
 #include <X11/XKBlib.h>
@@ -59,9 +60,8 @@ Stats stats(std::vector<double> v)
     return s;
 }
 
-struct Area {
-    int x, y, w, h;
-};
+using Area = zindle::e2e::Box;
+namespace place = zindle::e2e::place;
 
 // One program under test and how to see that it painted.
 struct Subject {
@@ -255,12 +255,16 @@ Activity idle(int pid, std::chrono::seconds span)
 
 // ---- the game's places ----------------------------------------------------------
 
-constexpr Area kTitleRow{48, 45, 529, 1};
-constexpr Area kClockOnes{360, 248, 25, 33};
-constexpr Area kScore{264, 296, 89, 25};
-constexpr Area kTileB{122, 370, 4, 4};
-constexpr int kFrameTop = 144;
-Area frameTop(int slot) { return {136 + 120 * (slot - 1) + 10, kFrameTop, 80, 1}; }
+// The window's own places, narrowed to what the benchmark watches.
+const Area kTitleRow = [] { const Area t = place::title(); return Area{t.x, t.y + (t.h + 1) / 2, t.w, 1}; }();
+const Area kClockOnes = zindle::e2e::boxOf("Lblkello5");
+const Area kScore = place::score();
+const Area kTileB = [] { const Area t = place::tile(1, 'B'); return Area{t.x + 2, t.y + 2, 4, 4}; }();
+Area frameTop(int slot)
+{
+    const Area top = zindle::e2e::frameEdge(slot, 0);
+    return {top.x + 10, top.y, top.w - 25, 1};
+}
 
 bool hasColour(XImage* i, unsigned long rgb)
 {
@@ -377,8 +381,8 @@ ClockGame clockGame(Bench& b)
 void pressContinue(Bench& b)
 {
     std::this_thread::sleep_for(100ms);
-    b.click(256 + 52, 424 + 12);
-    if (!waitUntil([&] { return hasColour(b.grab(kTileB), 0xFFFF00); }, 3000ms))
+    b.click(place::button().x + place::button().w / 2, place::button().y + place::button().h / 2);
+    if (!waitUntil([&] { return hasColour(b.grab(kTileB), zindle::e2e::slotRgb(1)); }, 3000ms))
         throw std::runtime_error("Continue did not restart the game");
     b.focus();
 }
@@ -472,7 +476,7 @@ int main(int argc, char* argv[])
     XServer server;
     Bench b(server.display());
 
-    const Subject game{"Zindle", argv[1], kTitleRow, [](XImage* i) { return hasColour(i, 0x00FF00); },
+    const Subject game{"Zindle", argv[1], kTitleRow, [](XImage* i) { return hasColour(i, zindle::e2e::kGreen); },
                        [](int n) { return frameTop((n + 1) % 3 + 1); },
                        [](int n) { return std::array<KeySym, 3>{XK_s, XK_t, XK_i}[static_cast<std::size_t>(n % 3)]; }};
     const Subject qt{"bare Qt", argv[2], {10, 10, 1, 1}, [](XImage* i) { return hasColour(i, 0x3366CC); },

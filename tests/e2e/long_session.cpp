@@ -8,6 +8,7 @@
 // each tenth game; fails when a game goes wrong or the size after the last
 // game is more than 1 MB above the size after game 10.
 
+#include "e2e/places.h"
 #include "e2e/x_session.h"
 
 #include <algorithm>
@@ -98,8 +99,9 @@ int main(int argc, char* argv[])
             return 1;
         }
         const Image shot = x.grab(window);
-        const Image score = shot.crop(264, 296, 89, 25);
-        if (shot.count(256, 424, 105, 25, 0xC0C0C0) < 500) {
+        const Box at = place::score(), button = place::button();
+        const Image score = shot.crop(at.x, at.y, at.w, at.h);
+        if (shot.count(button.x, button.y, button.w, button.h, kButtonFace) < 500) {
             std::fprintf(stderr, "game %d: no Continue\n", game);
             return 1;
         }
@@ -117,9 +119,10 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
         // No --sync: xdotool would wait for a move that never comes when the
         // pointer already stands there; the server takes motion and click in order.
-        xdotool(server.display(), {"mousemove", std::to_string(geometry.x + 308),
-                                   std::to_string(geometry.y + 436), "click", "1"});
-        if (!x.waitFor(window, [](const Image& i) { return i.at(122, 382) == 0xFFFF00; })) {
+        xdotool(server.display(), {"mousemove", std::to_string(geometry.x + button.x + button.w / 2),
+                                   std::to_string(geometry.y + button.y + button.h / 2), "click", "1"});
+        const Box b = place::tile(1, 'B');
+        if (!x.waitFor(window, [b](const Image& i) { return i.at(b.x + 2, b.y + 14) == slotRgb(1); })) {
             std::fprintf(stderr, "game %d: Continue did not bring the picker rows back\n", game);
             keepPicture(x.grab(window), "long_session_failure.ppm");
             return 1;
