@@ -210,8 +210,13 @@ def check_choose():
             action.doAction(i)
         except Exception:   # refused: as it should be
             pass
-    time.sleep(0.3)
-    check(big_letters() == "DGP", "acting on a blocked tile changed the letters to %r" % big_letters())
+    # A free tile pressed after it must change the letters; once it has,
+    # the blocked tile's action has been handled too.
+    press(tile("cyan", "M"))
+    wait_for(lambda: big_letters() != "DGP", "pressing the free cyan M changed nothing")
+    check(big_letters() == "DGM", "acting on a blocked tile changed the letters to %r" % big_letters())
+    press(tile("cyan", "P"))
+    wait_for(lambda: big_letters() == "DGP", "pressing cyan P again did not bring back DGP")
     print("ok: D, G and P chosen through press actions, choosing D announced the %d tiles "
           "it changed and no other, a blocked tile refused, the keyboard unmoved" % len(changed))
 
