@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: MIT
 # Checks of the desktop integration, the Debian package and the licence.
 #   check.sh STEP BUILD_DIR
+# The release's facts come from the build: ZINDLE_VERSION,
+# ZINDLE_RELEASE_DATE and ZINDLE_FONT_FAMILY in the environment.
 set -eu
 step=$1
 build=$(cd "$2" && pwd)
 app_id=com.norvo.zindle
+version=$ZINDLE_VERSION
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -41,6 +44,7 @@ install)
     grep -q '^Files: data/fonts/\*$' "$copyright" && grep -q '^License: OFL-1.1$' "$copyright" &&
         grep -q 'SIL OPEN FONT LICENSE\|The goals of the Open Font License' "$copyright" ||
         fail "the copyright file lacks the carried faces' licence"
+    grep -q "\"$ZINDLE_FONT_FAMILY\"" "$copyright" || fail "the copyright file does not name the family $ZINDLE_FONT_FAMILY"
     for size in 16 32 48 64 128 256; do
         file "$work/prefix/$icons/${size}x$size/apps/$app_id.png" | grep -q "$size x $size" ||
             fail "no $size x $size icon"
@@ -54,9 +58,9 @@ install)
     ;;
 deb)
     cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-    deb=$(ls "$work"/zindle_1.00_*.deb) || fail "no zindle_1.00_<arch>.deb"
+    deb=$(ls "$work"/zindle_"$version"_*.deb) || fail "no zindle_${version}_<arch>.deb"
     [ "$(dpkg-deb -f "$deb" Package)" = zindle ] || fail "package name"
-    [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version"
     dpkg-deb -f "$deb" Maintainer | grep -Eq '^Norvo <[^ @]+@[^ @]+\.[a-z]+>$' ||
         fail "maintainer: $(dpkg-deb -f "$deb" Maintainer)"
     depends=$(dpkg-deb -f "$deb" Depends)
@@ -74,6 +78,8 @@ deb)
     dpkg-deb -f "$deb" Description | grep -q "keyboard reflex game" || fail "description"
     newest=$(zcat "$build/changelog.gz" | sed -n '1s/^zindle (\([^)]*\)).*/\1/p')
     [ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the changelog's newest entry is $newest"
+    dated=$(date -u -d "$(zcat "$build/changelog.gz" | sed -n 's/^ -- .*  //p' | head -1)" +%F)
+    [ "$dated" = "$ZINDLE_RELEASE_DATE" ] || fail "the changelog's newest entry is dated $dated, the release $ZINDLE_RELEASE_DATE"
     files=$(dpkg-deb -c "$deb")
     for f in ./usr/games/zindle ./usr/share/applications/$app_id.desktop \
              ./usr/share/metainfo/$app_id.metainfo.xml \
@@ -105,7 +111,7 @@ lintian)
     #  binary-has-unneeded-section: the compiler's version note in .comment,
     #    which CPack's strip keeps; a few bytes, nothing else.
     explained="hardening-no-fortify-functions binary-has-unneeded-section"
-    out=$(lintian --pedantic -I -E --tag-display-limit 0 "$work"/zindle_1.00_*.deb 2>&1 |
+    out=$(lintian --pedantic -I -E --tag-display-limit 0 "$work"/zindle_"$version"_*.deb 2>&1 |
         grep -v 'running with root privileges' || true)
     echo "$out"
     # (Newer lintian shows the first as experimental, X:, not I:.)
@@ -160,7 +166,7 @@ windows-resources)
     x86_64-w64-mingw32-windres --preprocessor=cpp "$build/zindle.rc" -O coff -o "$work/zindle.res"
     [ -s "$work/zindle.res" ] || fail "no resources compiled"
     # Version strings are stored as UTF-16.
-    for s in Norvo Zindle 1.00; do
+    for s in Norvo Zindle "$version"; do
         iconv -f UTF-16LE -t UTF-8 "$work/zindle.res" 2>/dev/null | grep -aq "$s" ||
             tr -d '\000' < "$work/zindle.res" | grep -aq "$s" || fail "the version record lacks $s"
     done
