@@ -43,9 +43,9 @@ constexpr std::array<LabelRow, 14> kLabels{{
     // name          slot            left  top   width height caption                                                          style               text colour    group tab
     {"Lblotsikko", &C::Lblotsikko, {720,  0,    7935, 1335}, u"ZINDLE",                                                        StyleId::Title,     col::green,    0,    0},
     {"Lblohje",    &C::Lblohje,    {0,    1200, 9255, 495},  u"Hit these letters as many time as you can in 15 seconds :",   StyleId::Instruction,      col::yellow,   0,    1},
-    {"Lblletter1", &C::Lblletter1, {2040, 1800, 1575, 1695}, u"",   /* slot 1's target */                                     StyleId::BigLetter, slotColour(1), 1,    2},
-    {"Lblletter2", &C::Lblletter2, {3840, 1800, 1575, 1695}, u"",   /* slot 2's target */                                     StyleId::BigLetter, slotColour(2), 2,    3},
-    {"Lblletter3", &C::Lblletter3, {5640, 1800, 1575, 1695}, u"",   /* slot 3's target */                                     StyleId::BigLetter, slotColour(3), 3,    4},
+    {"Lblletter1", &C::Lblletter1, bigLetterRect(1),        u"",   /* slot 1's target */                                     StyleId::BigLetter, slotColour(1), 1,    2},
+    {"Lblletter2", &C::Lblletter2, bigLetterRect(2),        u"",   /* slot 2's target */                                     StyleId::BigLetter, slotColour(2), 2,    3},
+    {"Lblletter3", &C::Lblletter3, bigLetterRect(3),        u"",   /* slot 3's target */                                     StyleId::BigLetter, slotColour(3), 3,    4},
     {"Lblkello1",  &C::Lblkello1,  {3480, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    94},
     {"Lblkello2",  &C::Lblkello2,  {3960, 3720, 375,  495},  u" 0",                                                            StyleId::Digit,     col::red,      0,    93},
     {"Lblkello3",  &C::Lblkello3,  {4440, 3720, 375,  495},  u" :",                                                            StyleId::Digit,     col::red,      0,    92},

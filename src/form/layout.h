@@ -71,13 +71,16 @@ struct LinePoints {
     friend constexpr bool operator==(const LinePoints&, const LinePoints&) = default;
 };
 
+// The big letter of slot 1, 2 or 3: the three stand side by side.
+constexpr Rect bigLetterRect(int slot) { return {2040 + 1800 * (slot - 1), 1800, 1575, 1695}; }
+
 // The frame's four lines around the letter of slot 1, 2 or 3: top, bottom,
 // left and right edge. Its left edge is the big letter's; it closes round
 // the drawn letter, 1560 wide and 1440 high. The vertical edges run from the
 // bottom end point up to the top one. Only X coordinates differ by slot.
 constexpr std::array<LinePoints, kFrameLines> frameAt(int slot)
 {
-    const int left = 2040 + 1800 * (slot - 1), right = left + 1560;
+    const int left = bigLetterRect(slot).left, right = left + 1560;
     constexpr int top = 2160, bottom = 3600;
     return {{{left, top, right, top}, {left, bottom, right, bottom}, {left, bottom, left, top},
              {right, bottom, right, top}}};
