@@ -17,12 +17,12 @@ TEST(Colours, ACaptionKeepsTheSystemColourOnlyWhereItReads)
     // Saturated colours against WCAG's published figures, so that each
     // channel's weight counts: red on white 4.00 : 1, green 1.37 : 1, blue
     // 8.59 : 1.
-    EXPECT_NEAR(contrastRatio(Colour{0x0000FF}, colours::white), 4.00, 0.005);
-    EXPECT_NEAR(contrastRatio(Colour{0x00FF00}, colours::white), 1.37, 0.005);
-    EXPECT_NEAR(contrastRatio(Colour{0xFF0000}, colours::white), 8.59, 0.005);
+    EXPECT_NEAR(contrastRatio(Colour::fromRgb(255, 0, 0), colours::white), 4.00, 0.005);
+    EXPECT_NEAR(contrastRatio(Colour::fromRgb(0, 255, 0), colours::white), 1.37, 0.005);
+    EXPECT_NEAR(contrastRatio(Colour::fromRgb(0, 0, 255), colours::white), 8.59, 0.005);
     // Where neither the system's colour nor black reads, as on pure blue:
     // white, the more readable of the two.
-    EXPECT_EQ(readableOn(Colour{0xFF0000}, Colour{0x777777}), colours::white);
+    EXPECT_EQ(readableOn(Colour::fromRgb(0, 0, 255), Colour{0x777777}), colours::white);
     // A dark scheme's light text on the tiles: black instead.
     for (Colour tile : {colours::yellow, colours::orange, colours::cyan, colours::paleYellow,
                         colours::paleOrange, colours::paleCyan})
