@@ -18,17 +18,13 @@ struct Box {
     int x, y, w, h;
 };
 
-inline Box pixelBox(const form::Rect& r)
-{
-    return {form::pixels(r.left), form::pixels(r.top), form::pixels(r.width), form::pixels(r.height)};
-}
-
 // The control `name` (element `index` of a control array).
 inline Box boxOf(const std::string& name, int index = -1)
 {
-    for (const auto& entry : game::frmzindleLayout())
-        if (entry.name == name && entry.index == index)
-            return pixelBox(entry.rect);
+    for (const auto& e : game::frmzindleLayout())
+        if (e.name == name && e.index == index)
+            return {form::pixels(e.rect.left), form::pixels(e.rect.top), form::pixels(e.rect.width),
+                    form::pixels(e.rect.height)};
     throw std::out_of_range("no control " + name);
 }
 
@@ -48,7 +44,7 @@ inline Box frameEdge(int slot, int edge)
     return {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1};
 }
 
-// The controls a test looks at.
+// The controls the tests look at.
 namespace place {
 inline Box bigLetter(int slot) { return boxOf("Lblletter" + std::to_string(slot)); }
 inline Box tile(int row, char letter) { return boxOf("Lbltext" + std::to_string(row), letter - 'A'); }
@@ -59,21 +55,16 @@ inline Box button() { return boxOf("Cmdjatka"); }
 inline Box clock() { return around(boxOf("Lblkello1"), boxOf("Lblkello5")); }
 inline Box rows() { return around(tile(1, 'A'), tile(3, 'Z')); }
 inline Box client() { return {0, 0, form::pixels(form::kClientWidth), form::pixels(form::kClientHeight)}; }
-// Everything right of the key boxes, which alone differ between the start
-// and the next game's waiting state.
+// Right of the key boxes, which alone differ between the start and the
+// next game's waiting state.
 inline Box rightOfKeyBoxes()
 {
-    int right = 0;
-    for (const char* box : {"Pic1", "Pic2", "Pic3"})
-        right = std::max(right, boxOf(box).x + boxOf(box).w);
-    return {right, 0, client().w - right, client().h};
+    const Box keys = around(boxOf("Pic1"), boxOf("Pic3"));
+    return {keys.x + keys.w, 0, client().w - keys.x - keys.w, client().h};
 }
 }  // namespace place
 
-constexpr std::uint32_t rgb(form::Colour c)
-{
-    return static_cast<std::uint32_t>(c.red() << 16 | c.green() << 8 | c.blue());
-}
+constexpr std::uint32_t rgb(form::Colour c) { return static_cast<std::uint32_t>(c.red() << 16 | c.green() << 8 | c.blue()); }
 constexpr std::uint32_t kWhite = rgb(form::colours::white);
 constexpr std::uint32_t kGreen = rgb(form::colours::green);
 constexpr std::uint32_t kButtonFace = rgb(form::colours::lightGrey);

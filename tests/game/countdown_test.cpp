@@ -65,37 +65,6 @@ TEST_F(Countdown, NoKeyCountsAfterTheEnd)
     EXPECT_EQ(clock(), u" 0| 0");
 }
 
-TEST_F(Countdown, ContinueRestoresTheWaitingState)
-{
-    playToTheEnd(u"sti");
-    std::vector<bool> enabledBefore;
-    for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
-            enabledBefore.push_back(runtime.tile(row, i).enabled());
-    ASSERT_TRUE(runtime.clickButton());
-
-    EXPECT_EQ(clock(), u" 1| 5");
-    EXPECT_EQ(caption("Lblpisteet"), u" 0");
-    EXPECT_FALSE(runtime.button().visible());
-    EXPECT_TRUE(label("Lblohje2").visible());
-    EXPECT_TRUE(tilesShown());
-    EXPECT_EQ(frameSlot(), 0);
-    for (int i = 0; i < zindle::form::kFrameLines; ++i)
-        EXPECT_EQ(runtime.line(i).points(), zindle::form::frameAt(1)[static_cast<std::size_t>(i)]) << "line " << i;
-    EXPECT_FALSE(runtime.timer().enabled());
-    EXPECT_TRUE(runtime.keyBox(1).enabled());
-    EXPECT_FALSE(runtime.keyBox(2).enabled());
-    EXPECT_FALSE(runtime.keyBox(3).enabled());
-    EXPECT_EQ(runtime.keyboardHolder(), 1);
-    std::size_t n = 0;
-    for (int row = 1; row <= 3; ++row)
-        for (int i = 0; i < zindle::form::kTilesPerRow; ++i)
-            EXPECT_EQ(runtime.tile(row, i).enabled(), enabledBefore[n++]) << row << " " << i;
-    EXPECT_EQ(vars().letter1, 'S');
-    EXPECT_EQ(caption("Lblletter1"), u"S");
-    EXPECT_FALSE(runtime.tick()) << "the clock waits for the next hit";
-}
-
 TEST_F(Countdown, GameEndedAtSlotThreeRestartsAtSlotOne)
 {
     playToTheEnd(u"st");

@@ -86,18 +86,6 @@ TEST_F(HitCycle, NonLettersAreSwallowedWithoutEffect)
     EXPECT_TRUE(vars().keytext.empty());
 }
 
-TEST_F(HitCycle, EveryKeyIsSwallowedAndRecordedUpperCased)
-{
-    std::int16_t code = 'q';
-    runtime.press(code);
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(vars().keycode, 'Q');
-    code = 's';
-    runtime.press(code);
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(vars().keycode, 'S');
-}
-
 TEST_F(HitCycle, CharactersWhoseCapitalIsNoTargetNeverHit)
 {
     // ß (capital SS), long s and dotless i, and codes in the upper half of

@@ -86,14 +86,6 @@ protected:
     }
 };
 
-TEST_F(Pickers, StartTargetsBlockTheirNeighbours)
-{
-    EXPECT_EQ(freeTiles(1), "ABCDEMNPQSVWXZ");
-    EXPECT_EQ(freeTiles(2), "BFGHMNPRTVY");
-    EXPECT_EQ(freeTiles(3), "BIJKLMNOPUV");
-    expectOutcomeRule();
-}
-
 TEST_F(Pickers, OutcomeRuleHoldsForEveryValidChoiceOfTargets)
 {
     runtime.recordWrites(false);
@@ -165,44 +157,6 @@ TEST_F(Pickers, RefreshFreesEveryTileBeforeBlockingAndShowsLast)
     EXPECT_LT(at[0].back(), at[2].front()) << "a tile hidden after the blocking began";
     EXPECT_LT(at[1].back(), at[2].front()) << "a tile freed after the blocking began";
     EXPECT_LT(at[2].back(), at[3].front()) << "a tile shown before the blocking ended";
-}
-
-TEST_F(Pickers, ChangingATargetFreesWhatOnlyTheOldOneBlocked)
-{
-    // D, G and P: R, F and V of row 3 lie in the sets of both D and G.
-    ASSERT_TRUE(click(1, 'D'));
-    ASSERT_TRUE(click(2, 'G'));
-    ASSERT_TRUE(click(3, 'P'));
-    EXPECT_EQ(bigLetters(), u"DGP");
-    for (char letter : {'R', 'F', 'V'})
-        EXPECT_FALSE(runtime.tile(3, letter - 'A').enabled()) << letter;
-    ASSERT_TRUE(click(1, 'M'));   // D no longer blocks; G still does
-    for (char letter : {'R', 'F', 'V'})
-        EXPECT_FALSE(runtime.tile(3, letter - 'A').enabled()) << letter;
-    EXPECT_TRUE(runtime.tile(3, 'W' - 'A').enabled()) << "only D blocked W";
-    EXPECT_TRUE(runtime.tile(2, 'S' - 'A').enabled()) << "only D blocked S in row 2";
-    ASSERT_TRUE(click(2, 'Q'));   // now neither does
-    for (char letter : {'R', 'F', 'V'})
-        EXPECT_TRUE(runtime.tile(3, letter - 'A').enabled()) << letter;
-    expectOutcomeRule();
-}
-
-TEST_F(Pickers, SizeOfWhatATargetBlocks)
-{
-    ASSERT_TRUE(click(3, 'P'));
-    ASSERT_TRUE(click(2, 'B'));
-    ASSERT_TRUE(click(1, 'Z'));
-    // Row 1 is blocked by B and P only.
-    EXPECT_EQ(26 - freeTiles(1).size(), 6u + 3u);
-    ASSERT_TRUE(click(1, 'D'));
-    EXPECT_EQ(26 - freeTiles(2).size(), 9u + 3u);
-}
-
-TEST_F(Pickers, BlockedInOneRowCanBeFreeInAnother)
-{
-    EXPECT_TRUE(runtime.tile(1, 'S' - 'A').enabled());
-    EXPECT_FALSE(runtime.tile(2, 'S' - 'A').enabled());
-    EXPECT_FALSE(runtime.tile(3, 'S' - 'A').enabled());
 }
 
 TEST_F(Pickers, AnIndexOutsideTheRowChangesNoTarget)

@@ -215,16 +215,13 @@ using ::testing::AssertionSuccess;
 
 ::testing::AssertionResult RandomPlay::tilesHold() const
 {
-    constexpr std::array<form::Colour, 3> free{form::colours::yellow, form::colours::orange, form::colours::cyan};
-    constexpr std::array<form::Colour, 3> pale{form::colours::paleYellow, form::colours::paleOrange,
-                                             form::colours::paleCyan};
     for (int row = 1; row <= 3; ++row)
         for (int i = 0; i < form::kTilesPerRow; ++i) {
             const auto& tile = runtime.tile(row, i);
             const bool blocked = model.blocked(row, static_cast<char>('A' + i));
-            const auto r = static_cast<std::size_t>(row - 1);
+            const auto& look = form::slotLook(row);
             if (tile.visible() != (model.state == Model::Waiting) || tile.enabled() == blocked ||
-                tile.backColor() != (blocked ? pale[r] : free[r]) || tile.fontBold() == blocked ||
+                tile.backColor() != (blocked ? look.pale : look.colour) || tile.fontBold() == blocked ||
                 tile.caption() != form::Text(1, static_cast<char16_t>(u'A' + i)))
                 return AssertionFailure() << "tile " << static_cast<char>('A' + i) << " of row " << row;
         }

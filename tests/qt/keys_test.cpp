@@ -90,14 +90,6 @@ TEST_F(Keys, KeysWithoutACharacterReachNoHandler)
     EXPECT_EQ(window.focusWidget(), window.keyBox(1));
 }
 
-TEST_F(Keys, AutoRepeatedKeysCount)
-{
-    key(QStringLiteral("s"), Qt::Key_S, true);
-    key(QStringLiteral("s"), Qt::Key_S, true);
-    key(QStringLiteral("t"), Qt::Key_T, true);
-    EXPECT_EQ(score(), QStringLiteral(" 2"));
-}
-
 TEST_F(Keys, SeveralCharactersInOneEventAreSeveralPresses)
 {
     key(QStringLiteral("stis"));
