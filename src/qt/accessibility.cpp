@@ -123,16 +123,34 @@ private:
     int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
 };
 
-// A key box stands where its strip is drawn.
+// A key box stands where its strip is drawn. It is named by the letter it
+// waits for, described by its slot's colour ("S", "the yellow letter"), and
+// takes the focus while it holds the keyboard, so that a screen reader says
+// the letter due at every hit.
 class KeyBoxAccessible final : public QAccessibleWidget {
 public:
-    explicit KeyBoxAccessible(KeyBoxWidget* box) : QAccessibleWidget(box, QAccessible::Client) {}
+    explicit KeyBoxAccessible(KeyBoxWidget* box) : QAccessibleWidget(box, QAccessible::Canvas) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? box().letter() : QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = box().isVisible() && box().isEnabled();
+        return s;
+    }
+
     QRect rect() const override
     {
-        const auto* box = static_cast<const KeyBoxWidget*>(widget());
-        const QRect strip = box->look().rect();
-        return {box->parentWidget()->mapToGlobal(strip.topLeft()), strip.size()};
+        const QRect strip = box().look().rect();
+        return {box().parentWidget()->mapToGlobal(strip.topLeft()), strip.size()};
     }
+
+private:
+    const KeyBoxWidget& box() const { return *static_cast<const KeyBoxWidget*>(widget()); }
 };
 
 QAccessibleInterface* zindleAccessible(const QString&, QObject* object)

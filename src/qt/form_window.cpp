@@ -38,6 +38,7 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     host_ = std::make_unique<form::FormHost>(static_cast<form::Toolkit&>(*this), layout);
+    score_ = label(QStringLiteral("Lblpisteet"));
 }
 
 FormWindow::~FormWindow() = default;
@@ -48,7 +49,11 @@ form::Line& FormWindow::makeLine(const form::ControlLayout& entry) { return surf
 
 form::KeyBox& FormWindow::makeKeyBox(const form::ControlLayout& entry)
 {
-    auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry), [this](const QString& t) { typed(t); });
+    const DrawnLabel* letter = label(QStringLiteral("Lblletter%1").arg(entry.group));
+    Q_ASSERT(letter != nullptr);   // the big letters come before the key boxes
+    auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry), *letter,
+                                 [this](const QString& t) { typed(t); });
+    keyBoxes_.push_back(box);
     focusable_.emplace_back(&entry, box);
     return *box;
 }
@@ -85,16 +90,22 @@ void FormWindow::showCentred()
 
 // Once an event has been handled: the key box or the button that the host
 // says holds the keyboard gets it, and assistive technologies hear what
-// changed.
+// changed. When the keyboard passes to "Continue" they hear the result
+// first.
 void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 {
-    holder_ = nullptr;
+    QWidget* holder = nullptr;
     for (const auto& [entry, widget] : focusable_)
         if (entry == keyboardHolder)
-            holder_ = widget;
+            holder = widget;
+    if (holder == button_ && holder_ != button_ && score_ != nullptr)
+        button_->tellResult(score_->caption());
+    holder_ = holder;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
     surface_.announceChanges();
+    for (KeyBoxWidget* box : keyBoxes_)
+        box->announceLetter();
 }
 
 // Each character of a key press is a key press of its own, delivered to the

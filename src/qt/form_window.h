@@ -81,6 +81,8 @@ private:
     ButtonWidget* button_ = nullptr;
     std::unique_ptr<TimerControl> timer_;
     BellBeep beep_;
+    std::vector<KeyBoxWidget*> keyBoxes_;
+    const DrawnLabel* score_ = nullptr;
     QWidget* holder_ = nullptr;
     bool painted_ = false;
     std::unique_ptr<form::FormHost> host_;   // last: it builds the controls with all of the above

@@ -4,6 +4,7 @@
 #include "qt/device_pixels.h"
 #include "qt/fonts.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -12,14 +13,14 @@ namespace zindle::qt {
 // ---- KeyBoxWidget -----------------------------------------------------------
 
 KeyBoxWidget::KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
-                           std::function<void(const QString&)> onText)
-    : QWidget(parent), look_(look), onText_(std::move(onText))
+                           const DrawnLabel& letter, std::function<void(const QString&)> onText)
+    : QWidget(parent), look_(look), letter_(letter), toldLetter_(letter.caption()), onText_(std::move(onText))
 {
     setObjectName(objectNameOf(entry));
     // No area of its own: nothing of it is ever painted. Its place is the
     // strip's.
     setGeometry(QRect(look.rect().topLeft(), QSize(0, 0)));
-    setAccessibleName(QStringLiteral("Keys for the %1 letter").arg(slotName(entry.group)));
+    setAccessibleDescription(QStringLiteral("the %1 letter").arg(slotName(entry.group)));
     // The window hands the keyboard to the box that is due; the player never
     // moves it with a click or the Tab key.
     setFocusPolicy(Qt::NoFocus);
@@ -38,6 +39,17 @@ void KeyBoxWidget::setEnabled(bool enabled)
 {
     QWidget::setEnabled(enabled);
     look_.setEnabled(enabled);
+}
+
+void KeyBoxWidget::announceLetter()
+{
+    if (letter_.caption() == toldLetter_)
+        return;
+    toldLetter_ = letter_.caption();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
@@ -71,6 +83,23 @@ ButtonWidget::ButtonWidget(const form::ControlLayout& entry, QWidget* parent, st
 }
 
 void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }
+
+// Qt 6.8 and later announce it, and the focus then names the button; before,
+// the button carries it as its description, which the focus reads with it.
+void ButtonWidget::tellResult(const QString& score)
+{
+    const QString hits = score.trimmed();
+    const QString result = QStringLiteral("Time is up: %1 %2.")
+                               .arg(hits, hits == QLatin1String("1") ? QStringLiteral("hit") : QStringLiteral("hits"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent event(this, result);
+        QAccessible::updateAccessibility(&event);
+    }
+#else
+    setAccessibleDescription(result);
+#endif
+}
 
 // A flat face in its own colour with a raised edge, sunken while pressed.
 void ButtonWidget::paintEvent(QPaintEvent*)

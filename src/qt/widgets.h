@@ -22,12 +22,14 @@ namespace zindle::qt {
 // character a key press produces goes to `onText`; keys that produce none
 // (Shift, arrows, function keys) are dropped. The strip is drawn on the
 // window's surface (`look`); the widget itself has no area, so a hit that
-// hands the keyboard on repaints the surface alone.
+// hands the keyboard on repaints the surface alone. To assistive
+// technologies it is the letter it waits for, its slot's big letter
+// (`letter`), described by the slot's colour.
 class KeyBoxWidget final : public QWidget, public form::KeyBox {
     Q_OBJECT
 
 public:
-    KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
+    KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look, const DrawnLabel& letter,
                  std::function<void(const QString&)> onText);
 
     void setVisible(bool visible) override;
@@ -35,6 +37,10 @@ public:
     bool visible() const override { return !isHidden(); }
     bool enabled() const override { return isEnabled(); }
     const DrawnKeyBox& look() const { return look_; }
+    QString letter() const { return letter_.caption(); }
+    // Once an event has been handled: tells assistive technologies that
+    // the letter it waits for has changed, if it has.
+    void announceLetter();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +48,8 @@ protected:
 
 private:
     DrawnKeyBox& look_;
+    const DrawnLabel& letter_;
+    QString toldLetter_;
     std::function<void(const QString&)> onText_;
 };
 
@@ -55,6 +63,9 @@ class ButtonWidget final : public QPushButton, public form::PushButton {
 public:
     ButtonWidget(const form::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
+    // Before it takes the keyboard at the end of a game: the result, as a
+    // screen reader will say it with the button ("Time is up: 42 hits.").
+    void tellResult(const QString& score);
     bool visible() const override { return !isHidden(); }
     bool enabled() const override { return isEnabled(); }
 

@@ -4,7 +4,8 @@
 # play it: under a private D-Bus session with the accessibility bus switched
 # on as a screen reader switches it on, the tree of the real program is read
 # over AT-SPI; D, G and P are chosen through the tiles' press actions alone,
-# three hits are typed, and the game is continued through Continue's action.
+# two games are played by ear at two paces, the first continued with Space,
+# and the second through Continue's action.
 #   accessibility.sh ZINDLE
 set -eu
 zindle=$1
@@ -22,6 +23,7 @@ dbus-run-session -- sh -eu -c "
     /usr/bin/python3 '$here/read_accessibility.py' start
     xdotool windowfocus --sync \"\$window\"
     /usr/bin/python3 '$here/read_accessibility.py' choose
-    /usr/bin/python3 '$here/read_accessibility.py' type dgp
+    /usr/bin/python3 '$here/read_accessibility.py' by-ear 0.15 space
+    /usr/bin/python3 '$here/read_accessibility.py' by-ear 0.25
     /usr/bin/python3 '$here/read_accessibility.py' continue
 "

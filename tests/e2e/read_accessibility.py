@@ -5,7 +5,8 @@ and checks it.
 
   read_accessibility.py start       the window as it first shows
   read_accessibility.py choose      D, G and P chosen through tiles' actions
-  read_accessibility.py type KEYS   KEYS typed, the first a hit: the tiles go
+  read_accessibility.py by-ear PACE a whole game played by ear, a key every
+                                    PACE seconds; SPACE: continued with Space
   read_accessibility.py continue    the game's end, left through Continue's action
 """
 import subprocess
@@ -70,7 +71,9 @@ def check_start(timeout=15.0):
     for colour in ("yellow", "orange", "cyan"):
         tiles = [i for i in items if i["description"] == "Letter for the %s slot" % colour]
         check(len(tiles) == 26, "%d tiles in the %s row" % (len(tiles), colour))
-        check("Keys for the %s letter" % colour in names, "no key box for the %s letter" % colour)
+        boxes = [i for i in items if i["description"] == "the %s letter" % colour and i["role"] == "canvas"]
+        letter = {"yellow": "S", "orange": "T", "cyan": "I"}[colour]
+        check([b["name"] for b in boxes] == [letter], "the key box of the %s letter: %r" % (colour, boxes))
     nameless = [i for i in items[1:] if not i["name"] and i["role"] != "frame"]
     check(not nameless, "objects that say nothing: %r" % nameless[:5])
     print("ok: %d accessible objects; frame, labels, 78 tiles "
@@ -98,12 +101,60 @@ def check_showing(act, shown, what):
           "the tiles announced %s: %r" % (what, tiles))
 
 
-def check_type(keys):
-    xdotool = ["xdotool", "type", "--delay", "30", keys]
-    check_showing(lambda: subprocess.run(xdotool, check=True), False, "hidden at the first hit")
-    wait_for(lambda: any(i["name"] == " %d" % len(keys) and i["role"] == "label" for i in tree()),
-             "no label reads the score %d" % len(keys))
-    print("ok: the first hit hid the 78 tiles, announced; the score reads %d" % len(keys))
+def shown_score():
+    """The score as the window shows it: the one wide label of digits."""
+    for node in nodes(application()):
+        if node.getRoleName() == "label" and node.name.strip().isdigit() and \
+                node.queryComponent().getExtents(pyatspi.WINDOW_COORDS).width > 60:
+            return int(node.name)
+    sys.exit("FAIL: no label shows the score")
+
+
+def play_by_ear(pace, space):
+    """A whole game played knowing only what AT-SPI says: the focused key
+    box's name is the letter due, typed a key every `pace` seconds; at the
+    end the result is announced (Qt 6.8) or read with the focused Continue
+    (its description). Nothing else may be announced, and the focused box's
+    name changes only when the focus moves."""
+    events = {"focus": 0, "box-name": 0}
+    announced = []
+
+    def on_focus(e):
+        events["focus"] += e.detail1
+
+    def on_name(e):
+        if e.source.getState().contains(pyatspi.STATE_FOCUSED):
+            events["box-name"] += 1
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(lambda e: announced.append(str(e.any_data)), "object:announcement")
+    hidden = []
+    pyatspi.Registry.registerEventListener(lambda e: hidden.append(tile_event(e)), "object:state-changed:showing")
+    node, start, typed = focused(), time.time(), 0
+    while node is not None and node.getRoleName() == "canvas":
+        while time.time() < start + typed * pace:
+            pump()
+        moves = events["focus"]
+        subprocess.run(["xdotool", "type", node.name.lower()], check=True)
+        typed += 1
+        wait_for(lambda: events["focus"] > moves, "the focus stayed on %r after it was typed" % node.name)
+        node = focused()
+    check(node is not None and node.getRoleName() in BUTTON and node.name == "Continue",
+          "the focus went to %r at the end" % (node and node.name))
+    wait_for(lambda: announced or node.description, "the result was neither announced nor described")
+    score = shown_score()
+    result = "Time is up: %d %s." % (score, "hit" if score == 1 else "hits")
+    heard = announced[-1] if announced else node.description
+    check(heard == result, "heard %r when the window shows %d" % (heard, score))
+    check(len(announced) <= 1, "announced during the game: %r" % announced)
+    check(events["box-name"] == 0, "the focused key box changed its name %d times" % events["box-name"])
+    check(score >= int(15 / pace) - 1, "%d hits by ear, typing every %.2f s" % (score, pace))
+    check(len([h for h in hidden if h and h[2] == 0]) == 78, "the first hit did not announce 78 tiles hidden")
+    if space:
+        subprocess.run(["xdotool", "key", "space"], check=True)
+        wait_for(lambda: keyboard_holder() == ("D", "the yellow letter"), "Space did not continue")
+    print("ok: %d hits by ear, a key every %.2f s; heard %r" % (score, pace, heard))
 
 
 def find(role, name=None, description=None):
@@ -151,11 +202,17 @@ def enabled(node):
     return node.getState().contains(pyatspi.STATE_ENABLED)
 
 
-def keyboard_holder():
+def focused():
     for node in nodes(application()):
         if node.getState().contains(pyatspi.STATE_FOCUSED):
-            return node.name
+            return node
     return None
+
+
+def keyboard_holder():
+    """The name and description of what holds the keyboard."""
+    node = focused()
+    return (node.name, node.description) if node is not None else None
 
 
 def press(node):
@@ -175,10 +232,12 @@ def check_choose():
     announces exactly the tiles whose blocked state it changed."""
     heard = []   # in order: the big letters' changes of name and the tiles' changes
     pyatspi.Registry.registerEventListener(lambda e: heard.append(tile_event(e)), "object:state-changed:enabled")
-    pyatspi.Registry.registerEventListener(lambda e: heard.append("name"), "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(
+        lambda e: heard.append("box" if e.source.getRoleName() == "canvas" else "name"),
+        "object:property-change:accessible-name")
     check(big_letters() == "STI", "the big letters read %r at the start" % big_letters())
     holder = keyboard_holder()
-    check(holder == "Keys for the yellow letter", "the keyboard is with %r" % holder)
+    check(holder == ("S", "the yellow letter"), "the keyboard is with %r" % (holder,))
     # F is free in the orange row while S is the yellow letter; D's keys
     # block it. A, next to S alone, comes free.
     check(enabled(tile("orange", "F")) and not enabled(tile("orange", "A")), "orange F and A at the start")
@@ -193,12 +252,13 @@ def check_choose():
     # The events of choosing D: from its letter's change of name to G's.
     wait_for(lambda: heard.count("name") >= 2, "no change of name heard for the big letters: %r" % heard)
     first = heard.index("name")
-    of_d = sorted(h for h in heard[first + 1:heard.index("name", first + 1)] if h)
+    of_d = sorted(h for h in heard[first + 1:heard.index("name", first + 1)] if isinstance(h, tuple))
     changed = sorted((c, l, int(after[(c, l)])) for (c, l) in after if after[(c, l)] != before[(c, l)])
     check(("orange", "F", 0) in changed and ("orange", "A", 1) in changed, "orange F and A did not change: %r" % changed)
     check(of_d == changed, "choosing D announced %r; the tiles that changed: %r" % (of_d, changed))
     holder = keyboard_holder()
-    check(holder == "Keys for the yellow letter", "choosing moved the keyboard to %r" % holder)
+    check(holder == ("D", "the yellow letter"), "after choosing D the keyboard is with %r" % (holder,))
+    check(heard.count("box") == 3, "the key boxes told %d changes of their letter, not 3" % heard.count("box"))
     # A blocked tile offers no action, and nothing done to it changes anything.
     blocked = tile("orange", "D")
     check(not enabled(blocked), "orange D is not blocked")
@@ -242,5 +302,5 @@ if __name__ == "__main__":
         check_choose()
     elif sys.argv[1] == "continue":
         check_continue()
-    elif sys.argv[1] == "type":
-        check_type(sys.argv[2])
+    elif sys.argv[1] == "by-ear":
+        play_by_ear(float(sys.argv[2]), len(sys.argv) > 3)
