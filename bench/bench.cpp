@@ -23,6 +23,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <functional>
 #include <random>
 #include <sstream>
@@ -553,6 +554,13 @@ int main(int argc, char* argv[])
     }
     std::fprintf(stderr, "keystroke loss...\n");
     const Loss loss = keystrokeLoss(b, 10000);
+    // The other build's key-to-paint, measured the same way, last.
+    std::optional<Stats> keyOther;
+    if (!other.exe.empty()) {
+        b.start(other);
+        std::this_thread::sleep_for(2s);
+        keyOther = stats(latencies(b, other, 200));
+    }
     b.stop();
 
     const Stats length = stats(lengths), lengthError = stats(lengthErrors), tickError = stats(tickErrors);
@@ -565,6 +573,9 @@ int main(int argc, char* argv[])
         std::to_string(memXlib.anonKb), "+" + std::to_string(memGame.anonKb - memQt.anonKb) + " kB");
     row("key-to-paint, ms: median (min–max, p95), 200 presses", spread(keyGame, 2), spread(keyQt, 2),
         spread(keyXlib, 2), "+" + fmt(keyGame.median - keyQt.median, 2) + " ms");
+    if (keyOther)
+        row("key-to-paint of the other Zindle, ms, 200 presses", spread(*keyOther, 2), "–", "–",
+            "+" + fmt(keyOther->median - keyQt.median, 2) + " ms");
     row("game length, first hit to 7th bell, ms (" + std::to_string(games) + " games)", spread(length, 1),
         "–", "–", "error median " + fmt(lengthError.median, 1) + ", max " + fmt(lengthError.max, 1) + " ms");
     row("clock repaint against its schedule, |error| ms (" + std::to_string(tickErrors.size()) + " ticks)",

@@ -9,7 +9,7 @@
 #   bench/run.sh [GAMES [OTHER_ZINDLE]]
 # With 0 games, start-up and memory alone (about half a minute); with
 # another build of the game as well, that build is measured in the same
-# rounds, side by side.
+# rounds, side by side, and its key-to-paint beside this build's.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/deps.sh test
