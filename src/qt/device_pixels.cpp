@@ -36,20 +36,17 @@ void DevicePixels::fillDevice(const QRect& rect, const QColor& colour) const
 
 void DevicePixels::fill(const QRect& logical, const QColor& colour) const { fillDevice(map(logical), colour); }
 
-// Each edge lies where a one-pixel pen puts it, centred on its logical
-// pixel: from a scale of 2 on it starts half a logical pixel further out,
-// and only the part inside the rectangle is painted.
+// The border lies inside the rectangle's device edges, each edge as wide as
+// a line: at a whole scale exactly the device pixels of the rectangle's
+// outermost logical pixels.
 void DevicePixels::frame(const QRect& logical, const QColor& colour) const
 {
     const QRect d = map(logical);
-    const int w = lineWidth();
-    const auto at = [&](int edge) { return device(edge) - w / 2; };
-    const int left = at(logical.left()), right = at(logical.right()) + w - 1;
-    const int top = at(logical.top()), bottom = at(logical.bottom()) + w - 1;
-    fillDevice(d & QRect(QPoint(left, top), QPoint(right, top + w - 1)), colour);
-    fillDevice(d & QRect(QPoint(left, bottom - w + 1), QPoint(right, bottom)), colour);
-    fillDevice(d & QRect(QPoint(left, top), QPoint(left + w - 1, bottom)), colour);
-    fillDevice(d & QRect(QPoint(right - w + 1, top), QPoint(right, bottom)), colour);
+    const int w = std::min({lineWidth(), d.width(), d.height()});
+    fillDevice({d.left(), d.top(), d.width(), w}, colour);
+    fillDevice({d.left(), d.bottom() - w + 1, d.width(), w}, colour);
+    fillDevice({d.left(), d.top(), w, d.height()}, colour);
+    fillDevice({d.right() - w + 1, d.top(), w, d.height()}, colour);
 }
 
 void DevicePixels::hline(int x1, int x2, int y, const QColor& colour) const

@@ -21,7 +21,7 @@ public:
     QRect map(const QRect& logical) const;
     int lineWidth() const;
     void fill(const QRect& logical, const QColor& colour) const;
-    // A one-pixel border along the edges of `logical`.
+    // A one-pixel border along the inside of the edges of `logical`.
     void frame(const QRect& logical, const QColor& colour) const;
     // One-pixel lines from x1 to x2 (or y1 to y2), both included.
     void hline(int x1, int x2, int y, const QColor& colour) const;

@@ -114,10 +114,7 @@ void ButtonWidget::paintEvent(QPaintEvent*)
     const bool down = isDown();
     const QColor light = down ? QColor(0x80, 0x80, 0x80) : Qt::white;
     const QColor dark = down ? Qt::white : QColor(0x80, 0x80, 0x80);
-    device.hline(0, r.right(), 0, Qt::black);
-    device.hline(0, r.right(), r.bottom(), Qt::black);
-    device.vline(0, 0, r.bottom(), Qt::black);
-    device.vline(r.right(), 0, r.bottom(), Qt::black);
+    device.frame(r, Qt::black);
     device.hline(1, r.width() - 3, 1, light);
     device.vline(1, 1, r.height() - 3, light);
     device.hline(1, r.width() - 2, r.height() - 2, dark);

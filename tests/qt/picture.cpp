@@ -46,16 +46,22 @@ int differences(const QImage& reference, const QImage& actual, QImage& map)
         return ::testing::AssertionFailure()
                << "no reference picture " << referencePath(name).toStdString()
                << " (tools/update-pictures.sh writes them)";
+    return matchesImage(actual, reference, name);
+}
+
+::testing::AssertionResult matchesImage(const QImage& picture, const QImage& expected, const QString& name)
+{
+    const QImage actual = picture.convertToFormat(QImage::Format_RGB32);
     const QString actualPath = outputPath(name + QStringLiteral("-actual.png"));
-    if (reference.size() != actual.size()) {
+    if (expected.size() != actual.size()) {
         actual.save(actualPath);
         return ::testing::AssertionFailure()
                << name.toStdString() << ": the window is " << actual.width() << " x " << actual.height()
-               << ", the reference " << reference.width() << " x " << reference.height()
+               << ", the reference " << expected.width() << " x " << expected.height()
                << "; the window as it is: " << actualPath.toStdString();
     }
     QImage map;
-    const int differing = differences(reference, actual, map);
+    const int differing = differences(expected, actual, map);
     if (differing == 0)
         return ::testing::AssertionSuccess();
     const QString mapPath = outputPath(name + QStringLiteral("-difference.png"));

@@ -16,4 +16,8 @@ namespace zindle::testing {
 // environment (tools/update-pictures.sh) it writes the reference instead.
 ::testing::AssertionResult matchesPicture(const QImage& actual, const QString& name);
 
+// The same against a picture made by the test; NAME names what goes into the
+// build folder on a difference.
+::testing::AssertionResult matchesImage(const QImage& actual, const QImage& expected, const QString& name);
+
 }  // namespace zindle::testing

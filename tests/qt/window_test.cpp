@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "qt/laid_out.h"
 #include "qt/picture.h"
 #include "qt/window_fixture.h"
 
@@ -127,11 +128,30 @@ TEST_F(WindowPicture, UnderADarkColourScheme)
     QApplication::setPalette(light);
 }
 
-// Run with QT_SCALE_FACTOR=2 only (its own test in CTest).
+// Run with QT_SCALE_FACTOR=2 only (its own test in CTest). Away from the
+// captions it is the start picture doubled: every logical pixel that, with
+// its neighbours, has the colour of its shape is two by two device pixels
+// of that colour.
 TEST_F(WindowPicture, AtTheStartAtScale2)
 {
     ASSERT_EQ(window.devicePixelRatio(), 2.0);
-    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("start-scale2")));
+    const QImage picture = grab();
+    EXPECT_TRUE(matchesPicture(picture, QStringLiteral("start-scale2")));
+    const QImage start(QStringLiteral(ZINDLE_PICTURES_DIR "/start.png")), ground = zindle::testing::laidOut(window, 1);
+    const auto caption = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (start.valid(x + dx, y + dy) && start.pixel(x + dx, y + dy) != ground.pixel(x + dx, y + dy))
+                    return true;
+        return false;
+    };
+    int differing = 0, compared = 0;
+    for (int y = 0; y < start.height(); ++y)
+        for (int x = 0; x < start.width(); ++x)
+            for (int d = 0; d < 4 && !caption(x, y); ++d, ++compared)
+                differing += picture.pixel(2 * x + d % 2, 2 * y + d / 2) != start.pixel(x, y);
+    EXPECT_GT(compared, picture.width() * picture.height() * 3 / 4);
+    EXPECT_EQ(differing, 0) << "device pixels away from the captions differ from the start picture doubled";
 }
 
 TEST_F(WindowPicture, ResizingMovesAndScalesNothing)

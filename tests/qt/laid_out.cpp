@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "qt/laid_out.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindle::testing {
+
+namespace {
+
+class Device {
+public:
+    Device(QImage& image, double scale) : painter_(&image), scale_(scale), line_(std::max(1, int(scale))) {}
+
+    int at(int logical) const { return static_cast<int>(std::ceil(logical * scale_ - 0.5)); }
+    QRect map(const form::Rect& r) const
+    {
+        const int x = form::pixels(r.left), y = form::pixels(r.top);
+        return QRect(QPoint(at(x), at(y)), QPoint(at(x + form::pixels(r.width)) - 1, at(y + form::pixels(r.height)) - 1));
+    }
+    void fill(const QRect& r, form::Colour c) { painter_.fillRect(r, QColor(c.red(), c.green(), c.blue())); }
+    void border(const QRect& r, form::Colour c)
+    {
+        fill({r.left(), r.top(), r.width(), line_}, c);
+        fill({r.left(), r.bottom() - line_ + 1, r.width(), line_}, c);
+        fill({r.left(), r.top(), line_, r.height()}, c);
+        fill({r.right() - line_ + 1, r.top(), line_, r.height()}, c);
+    }
+    void line(const form::LinePoints& p, form::Colour c)
+    {
+        const int x1 = form::pixels(std::min(p.x1, p.x2)), x2 = form::pixels(std::max(p.x1, p.x2));
+        const int y1 = form::pixels(std::min(p.y1, p.y2)), y2 = form::pixels(std::max(p.y1, p.y2));
+        const bool across = y1 == y2;
+        fill(QRect(QPoint(at(x1), at(y1)), QPoint(across ? at(x2 + 1) - 1 : at(x1) + line_ - 1,
+                                                  across ? at(y1) + line_ - 1 : at(y2 + 1) - 1)), c);
+    }
+
+private:
+    QPainter painter_;
+    double scale_;
+    int line_;
+};
+
+}  // namespace
+
+QImage laidOut(const qt::FormWindow& window, double scale)
+{
+    QImage image(static_cast<int>(std::lround(form::pixels(form::kClientWidth) * scale)),
+                 static_cast<int>(std::lround(form::pixels(form::kClientHeight) * scale)), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    Device device(image, scale);
+    for (const auto& item : window.surface().items()) {
+        const form::ControlLayout& e = item->entry();
+        if (!item->isVisible())
+            continue;
+        if (e.kind == form::Kind::Line) {
+            device.line(static_cast<const qt::DrawnLine&>(*item).points(), e.backColour);
+        } else if (e.style == form::StyleId::Tile) {
+            const auto& slot = form::slotLook(e.group);
+            device.fill(device.map(e.rect), item->isEnabled() ? slot.colour : slot.pale);
+            device.border(device.map(e.rect), form::colours::black);
+        } else {
+            device.fill(device.map(e.rect), e.backColour);
+        }
+    }
+    for (int slot = 1; slot <= 3; ++slot) {
+        const qt::KeyBoxWidget* box = window.keyBox(slot);
+        if (!box->isHidden())
+            device.fill(device.map(box->look().entry().rect),
+                        box->isEnabled() ? form::slotColour(slot) : form::Colour::fromRgb(0x40, 0x40, 0x40));
+    }
+    return image;
+}
+
+}  // namespace zindle::testing

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// Every shape the window draws lies on whole device pixels at the scale it
+// is shown at (QT_SCALE_FACTOR, or the compositor's): with the captions
+// taken away, the window is pixel for pixel what its layout draws, at the
+// start and after the first hit. CTest runs it at 1, 1.25, 1.5, 1.75, 2
+// and 3.
+
+#include "qt/laid_out.h"
+#include "qt/picture.h"
+#include "qt/window_fixture.h"
+
+using zindle::testing::laidOut;
+using zindle::testing::matchesImage;
+
+class WindowShapes : public zindle::testing::WindowTest {
+protected:
+    ::testing::AssertionResult laidOutWithoutCaptions(const char* state)
+    {
+        for (std::size_t i = 0; i < window.surface().labelCount(); ++i)
+            window.surface().label(i).setCaption({});
+        const double scale = window.devicePixelRatioF();
+        return matchesImage(grab(), laidOut(window, scale), QStringLiteral("shapes-%1-at-%2").arg(QLatin1String(state)).arg(scale));
+    }
+};
+
+TEST_F(WindowShapes, LieOnWholeDevicePixels)
+{
+    EXPECT_TRUE(laidOutWithoutCaptions("start"));
+    type(QStringLiteral("s"));
+    EXPECT_TRUE(laidOutWithoutCaptions("first-hit"));
+}
