@@ -6,6 +6,9 @@
 set -eu
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev librsvg2-bin fonts-liberation2"
+# What the package recommends, so that a game built from source is drawn
+# natively and rings its bell on a Wayland desktop, as the package does.
+runtime_packages="qt6-wayland libcanberra0 libcanberra-pulse sound-theme-freedesktop"
 package_packages="dpkg-dev file lintian"
 # The tests run with the system's own Inter installed, which must not change
 # the window: the game draws with the Inter it carries. An impostor made
@@ -14,7 +17,7 @@ package_packages="dpkg-dev file lintian"
 # the build servers that make a software centre's catalogue.
 test_packages="fonts-inter python3-fonttools fonts-dejavu-core librsvg2-common googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian diffoscope-minimal appstream-compose openbox dbus-x11 sway wtype grim qt6-wayland imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace libcanberra0 libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi"
 
-wanted="$build_packages"
+wanted="$build_packages $runtime_packages"
 case "${1:-}" in
 test) wanted="$wanted $test_packages" ;;
 package) wanted="$wanted $package_packages" ;;
