@@ -74,15 +74,25 @@ form::Timer& FormWindow::makeTimer(const form::ControlLayout& entry)
 void FormWindow::load(form::FormEvents& events) { host_->load(events); }
 
 // The whole window, the window manager's border included, stands in the
-// middle of the screen's free area.
+// middle of the screen's free area. The border comes in device pixels and
+// the place goes in logical ones: the middle is found in device pixels, in
+// the free area as the window manager has it, and the place rounded once,
+// at the end.
 void FormWindow::showCentred()
 {
     create();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QMargins border = frameExtentsBeforeShowing(*this) / devicePixelRatioF();
-        QRect frame(QPoint(), size().grownBy(border));
-        frame.moveCenter(screen->availableGeometry().center());
-        windowHandle()->setPosition(frame.topLeft() + QPoint(border.left(), border.top()));
+        const qreal ratio = devicePixelRatioF();
+        const QMarginsF border(frameExtentsBeforeShowing(*this));
+        // The window manager's free area spans every screen: on one screen
+        // alone it is this one's, in device pixels.
+        const QRect free = screen->availableGeometry();
+        const QRect native = QGuiApplication::screens().size() == 1 ? freeAreaInDevicePixels() : QRect();
+        const QRectF area = native.isEmpty() ? QRectF(QPointF(free.topLeft()) * ratio, QSizeF(free.size()) * ratio)
+                                             : QRectF(native);
+        const QSizeF frame = QSizeF(size()) * ratio + QSizeF(border.left() + border.right(), border.top() + border.bottom());
+        const QPointF client = area.center() - QPointF(frame.width(), frame.height()) / 2 + QPointF(border.left(), border.top());
+        windowHandle()->setPosition((client / ratio).toPoint());
     }
     show();
     host_->settleKeyboard();

@@ -95,9 +95,26 @@ QMargins frameExtentsBeforeShowing(QWidget& window)
     return {};
 }
 
+// The first desktop's work area, as the window manager publishes it, or the
+// whole root window where none does.
+QRect freeAreaInDevicePixels()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
+    if (c == nullptr)
+        return {};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const auto area = property(c, screen->root, atom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 4);
+    if (area.size() == 4)
+        return QRect(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                     static_cast<int>(area[3]));
+    return QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+}
+
 #else
 
 QMargins frameExtentsBeforeShowing(QWidget&) { return {}; }
+QRect freeAreaInDevicePixels() { return {}; }
 
 #endif
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 
 class QWidget;
 
@@ -12,5 +13,9 @@ namespace zindle::qt {
 // Empty where no window manager answers (none runs, it does not offer the
 // request, or the platform is not X11).
 QMargins frameExtentsBeforeShowing(QWidget& window);
+
+// The screen's free area, the panels left out, in device pixels, as the
+// window manager has it; empty where the platform is not X11.
+QRect freeAreaInDevicePixels();
 
 }  // namespace zindle::qt

@@ -47,11 +47,14 @@ protected:
         x.emplace(display);
         std::vector<std::string> argv{ZINDLE_EXECUTABLE};
         argv.insert(argv.end(), args.begin(), args.end());
-        program.emplace(argv, std::vector<std::string>{"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"});
+        std::vector<std::string> env{"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"};
+        if (scale != 1)
+            env.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
+        program.emplace(argv, env);
         window = x->waitForWindow("Zindle", 15s);
         ASSERT_NE(window, 0u) << "no window named Zindle appeared within 15 s";
-        ASSERT_TRUE(x->waitFor(window, [](const Image& i) {
-            return i.width == place::client().w && count(i, place::title(), kGreen) > 500;
+        ASSERT_TRUE(x->waitFor(window, [this](const Image& i) {
+            return i.width == device(place::client().w) && count(i, place::title(), kGreen) > 500;
         })) << "the window was not painted within 5 s";
         activate(window);
     }
@@ -131,6 +134,9 @@ protected:
             << "Continue did not appear";
     }
 
+    int device(int logical) const { return static_cast<int>(std::lround(logical * scale)); }
+
+    double scale = 1;   // QT_SCALE_FACTOR
     std::string display_;
     std::optional<XClient> x;
     std::optional<Process> program;
@@ -276,7 +282,7 @@ class ZindleUnderWindowManager : public Zindle {
 protected:
     void SetUp() override
     {
-        ownServer.emplace();
+        ownServer.emplace(std::to_string(kScreen.w) + "x" + std::to_string(kScreen.h));
         // A desktop's panel down the left edge, there before the window
         // manager as in a session: the free area is what it leaves.
         panel.emplace(ownServer->display());
@@ -286,7 +292,7 @@ protected:
                               std::vector<std::string>{"DISPLAY=" + ownServer->display()});
         XClient probe(ownServer->display());
         ASSERT_TRUE(probe.waitForWindowManager(10s)) << "openbox did not start";
-        const std::vector<long> free{kPanelWidth, 0, 1024 - kPanelWidth, 768};
+        const std::vector<long> free{kPanelWidth, 0, kScreen.w - kPanelWidth, kScreen.h};
         auto freeArea = [&] {   // of the first desktop
             auto area = probe.cardinals(probe.root(), "_NET_WORKAREA");
             area.resize(4);
@@ -319,7 +325,23 @@ protected:
                 static_cast<int>(e[2])};
     }
 
+    // The framed window in the middle of the free area, right of the
+    // panel, ±1 device pixel; the window keeps its size in logical pixels.
+    void expectCentred()
+    {
+        ASSERT_TRUE(x->waitFor(window, [&](const Image&) { return frame().titleHeight > 0; }))
+            << "no frame round the window";
+        const Frame f = frame();
+        const long left = kPanelWidth, width = kScreen.w - kPanelWidth, top = 0, height = kScreen.h;
+        EXPECT_LE(std::abs(2 * f.x - (2 * left + width - f.width)), 2) << "left " << f.x;
+        EXPECT_LE(std::abs(2 * f.y - (2 * top + height - f.height)), 2) << "top " << f.y;
+        const auto g = x->geometry(window);
+        EXPECT_EQ(g.width, device(place::client().w));
+        EXPECT_EQ(g.height, device(place::client().h));
+    }
+
     static constexpr long kPanelWidth = 100;
+    static constexpr Box kScreen{0, 0, 2048, 1536};
     std::optional<XServer> ownServer;
     std::optional<Process> windowManager;
     std::optional<XClient> panel;
@@ -327,17 +349,8 @@ protected:
 
 TEST_F(ZindleUnderWindowManager, StandsCentredInTheFreeAreaFrameIncludedWithItsIcon)
 {
-    ASSERT_TRUE(x->waitFor(window, [&](const Image&) { return frame().titleHeight > 0; }))
-        << "no frame round the window";
-    // In the middle of the screen's free area, right of the panel, ±1 px.
+    ASSERT_NO_FATAL_FAILURE(expectCentred());
     const Frame f = frame();
-    const int left = kPanelWidth, width = 1024 - kPanelWidth, top = 0, height = 768;
-    EXPECT_LE(std::abs(2 * f.x - (2 * left + width - f.width)), 2) << "left " << f.x;
-    EXPECT_LE(std::abs(2 * f.y - (2 * top + height - f.height)), 2) << "top " << f.y;
-    const auto g = x->geometry(window);
-    EXPECT_EQ(g.width, place::client().w);
-    EXPECT_EQ(g.height, place::client().h);
-
     // The hand at the left of the title bar: its white glove and cyan cuff.
     const Image title = x->grabScreen().crop(f.x, f.y, f.titleHeight + 8, f.titleHeight);
     int white = 0, cyan = 0;
@@ -349,6 +362,22 @@ TEST_F(ZindleUnderWindowManager, StandsCentredInTheFreeAreaFrameIncludedWithItsI
     EXPECT_GE(white, 10);
     EXPECT_GE(cyan, 6);
 }
+
+// At the scale factors of a laptop's screen too: the window manager's border
+// is in device pixels, the window's place in logical ones.
+class ZindleScaledUnderWindowManager : public ZindleUnderWindowManager,
+                                       public ::testing::WithParamInterface<double> {
+protected:
+    void SetUp() override
+    {
+        scale = GetParam();
+        ZindleUnderWindowManager::SetUp();
+    }
+};
+
+TEST_P(ZindleScaledUnderWindowManager, StandsCentredInTheFreeArea) { expectCentred(); }
+
+INSTANTIATE_TEST_SUITE_P(Laptop, ZindleScaledUnderWindowManager, ::testing::Values(1.5, 2.0));
 
 TEST_F(ZindleUnderWindowManager, ClosingMidGameEndsTheProgramAtOnce)
 {
