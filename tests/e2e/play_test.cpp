@@ -421,36 +421,6 @@ TEST_F(ZindleUnderWindowManager, KeysTypedIntoAnotherWindowChangeNothing)
     EXPECT_TRUE(waitForFrame(3)) << "keys count again once the window is back";
 }
 
-// At a scale factor of 2 the window keeps its logical size and layout: the
-// frame a hit shows lies at twice its place, its edges two device pixels
-// wide. (The start picture at that scale is the Qt tests' reference.)
-TEST(ZindleAtScale2, KeepsItsLayoutInLogicalPixels)
-{
-    XServer big("2048x1536");
-    XClient x(big.display());
-    Process program({ZINDLE_EXECUTABLE}, {"DISPLAY=" + big.display(), "QT_QPA_PLATFORM=xcb",
-                                          "QT_SCALE_FACTOR=2"});
-    const Window window = x.waitForWindow("Zindle", 15s);
-    ASSERT_NE(window, 0u);
-    const Box title = place::title();
-    ASSERT_TRUE(x.waitFor(window, [&](const Image& i) {
-        return i.width == 2 * place::client().w && i.count(2 * title.x, 2 * title.y, 2 * title.w, 2 * title.h, kGreen) > 2000;
-    }));
-    const auto g = x.geometry(window);
-    EXPECT_EQ(g.width, 2 * place::client().w);
-    EXPECT_EQ(g.height, 2 * place::client().h);
-
-    xdotool(big.display(), {"windowfocus", "--sync", std::to_string(window)});
-    xdotool(big.display(), {"type", "s"});
-    const Box top = frameEdge(2, 0);
-    ASSERT_TRUE(x.waitFor(window, [&](const Image& im) { return im.at(2 * top.x + 50, 2 * top.y) == kWhite; }));
-    const Image i = x.grab(window);
-    for (int edge = 0; edge < zindle::form::kFrameLines; ++edge) {
-        const Box b = frameEdge(2, edge);
-        EXPECT_EQ(i.count(2 * b.x, 2 * b.y, 2 * b.w, 2 * b.h, kWhite), 4 * b.w * b.h) << "edge " << edge;
-    }
-}
-
 int main(int argc, char* argv[])
 {
     ::testing::InitGoogleTest(&argc, argv);
