@@ -15,46 +15,10 @@ zindle=$1
 reference=$2   # the reference picture of the start
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
-
-chmod 755 "$work"
-mkdir -m 700 "$work/run" "$work/home"
-cp "$zindle" "$work/zindle"
-chmod 755 "$work/zindle"
-as_user=""
-if [ "$(id -u)" -eq 0 ]; then
-    chown nobody:nogroup "$work/run" "$work/home"
-    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-fi
+. "$here/sway.sh"
+runnable "$zindle"
 out="$work/home"
-wayland=""
-# A command (after any NAME=VALUE) as the test's user, in the test's own
-# session: nothing of the caller's environment but the path. "served ARGS &"
-# leaves the command's own pid in $!, so that the clean-up ends the server
-# itself and not a shell around it.
-served() {
-    exec $as_user env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
-        WAYLAND_DISPLAY="$wayland" PULSE_SERVER="unix:$work/run/pulse-native" "$@"
-}
-session() { (served "$@"); }
-
-# The compositor: one 1024 x 768 output; the game's window floats in the
-# middle, without a border.
-cat >"$work/sway.conf" <<'CONF'
-xwayland disable
-output HEADLESS-1 resolution 1024x768
-default_border none
-default_floating_border none
-for_window [app_id=".*"] floating enable
-CONF
-chmod 644 "$work/sway.conf"
-served WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
-track $!
-for _ in $(seq 100); do
-    wayland=$(cd "$work/run" && ls wayland-? 2>/dev/null | head -1) || true
-    [ -n "$wayland" ] && break
-    sleep 0.05
-done
-[ -n "$wayland" ] || fail "sway did not start: $(tail -5 "$work/sway.log")"
+start_sway 1024x768
 
 # The sound server, its null sink recorded, new playback streams counted.
 served pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --log-target=stderr \
@@ -77,7 +41,7 @@ track $game
 
 # The window's place on the screen, from the compositor.
 for _ in $(seq 100); do
-    place=$(session SWAYSOCK="$(ls "$work"/run/sway-ipc.*.sock)" swaymsg -t get_tree 2>/dev/null |
+    place=$(session SWAYSOCK="$sway_ipc" swaymsg -t get_tree 2>/dev/null |
         /usr/bin/python3 "$here/window_rect.py" Zindle 2>/dev/null) && break
     sleep 0.05
 done

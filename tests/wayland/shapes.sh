@@ -10,40 +10,9 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
-
-chmod 755 "$work"
-mkdir -m 700 "$work/run" "$work/home"
-cp "$1" "$work/qt_tests"
-chmod 755 "$work/qt_tests"
-as_user=""
-if [ "$(id -u)" -eq 0 ]; then
-    chown nobody:nogroup "$work/run" "$work/home"
-    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-fi
-wayland=""
-served() {
-    exec $as_user env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
-        WAYLAND_DISPLAY="$wayland" "$@"
-}
-session() { (served "$@"); }
-
-cat >"$work/sway.conf" <<'CONF'
-xwayland disable
-output HEADLESS-1 resolution 2560x1600
-default_border none
-default_floating_border none
-for_window [app_id=".*"] floating enable
-CONF
-chmod 644 "$work/sway.conf"
-served WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
-track $!
-for _ in $(seq 100); do
-    wayland=$(cd "$work/run" && ls wayland-? 2>/dev/null | head -1) || true
-    [ -n "$wayland" ] && break
-    sleep 0.05
-done
-[ -n "$wayland" ] || fail "sway did not start: $(tail -5 "$work/sway.log")"
-sway_ipc=$(ls "$work"/run/sway-ipc.*.sock)
+. "$here/sway.sh"
+runnable "$1"
+start_sway 2560x1600
 
 for scale in 1 1.25 1.5 1.75 2 3; do
     session SWAYSOCK="$sway_ipc" swaymsg output HEADLESS-1 scale "$scale" >/dev/null
