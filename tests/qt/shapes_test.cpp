@@ -31,6 +31,8 @@ TEST_F(WindowShapes, LieOnWholeDevicePixels)
     if (const double output = qEnvironmentVariable("ZINDLE_OUTPUT_SCALE").toDouble(); output > 0) {
         if (QT_VERSION < QT_VERSION_CHECK(6, 5, 0) && output != std::floor(output))
             GTEST_SKIP() << "Qt " << qVersion() << " draws at the next whole scale and the compositor shrinks it";
+        // The compositor tells a fractional scale once the window is on its output.
+        (void)QTest::qWaitFor([&] { return window.devicePixelRatioF() == output; }, 2000);
         EXPECT_EQ(window.devicePixelRatioF(), output) << "drawn at another scale than the output's";
     }
     EXPECT_TRUE(laidOutWithoutCaptions("start"));
