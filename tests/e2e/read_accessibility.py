@@ -154,7 +154,8 @@ def play_by_ear(pace, space):
     if space:
         subprocess.run(["xdotool", "key", "space"], check=True)
         wait_for(lambda: keyboard_holder() == ("D", "the yellow letter"), "Space did not continue")
-    print("ok: %d hits by ear, a key every %.2f s; heard %r" % (score, pace, heard))
+    print("ok: %d hits by ear, a key every %.2f s; heard %r, %s" % (score, pace, heard,
+          "announced" if announced else "with Continue"))
 
 
 def find(role, name=None, description=None):
