@@ -17,8 +17,13 @@ start_sway 2560x1600
 for scale in 1 1.25 1.5 1.75 2 3; do
     session SWAYSOCK="$sway_ipc" swaymsg output HEADLESS-1 scale "$scale" >/dev/null
     log="$work/scale-$scale.log"
-    session QT_QPA_PLATFORM=wayland ZINDLE_OUTPUT_SCALE="$scale" "$work/qt_tests" \
-        --gtest_filter='WindowShapes.*' >"$log" 2>&1 || fail "at $scale: $(grep -A3 Failure "$log" | head -8)"
+    # A sanitizer build keeps its options, but for leaks: Qt's Wayland client
+    # keeps the compositor's globals to the end (Qt 6.4: 928 bytes in 11
+    # blocks, all below QtWaylandClient and libwayland-client). The same
+    # code runs with leak checking on the offscreen platform.
+    session ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
+        QT_QPA_PLATFORM=wayland ZINDLE_OUTPUT_SCALE="$scale" "$work/qt_tests" --gtest_filter='WindowShapes.*' \
+        >"$log" 2>&1 || fail "at $scale: $(grep -A3 Failure "$log" | head -8; tail -5 "$log")"
     if grep -q '^\[  SKIPPED \] 1 test' "$log"; then
         echo "at $scale: $(grep -A1 'Skipped' "$log" | tail -1)"
     else
