@@ -9,10 +9,11 @@
 # counts keys and moves the
 # frame, counts the clock down, ends with seven bells at the sound server,
 # and continues from the keyboard.
-#   play.sh ZINDLE START_PICTURE
+#   play.sh ZINDLE START_PICTURE PLACES_SH
 set -eu
 zindle=$1
 reference=$2   # the reference picture of the start
+eval "$("$3")"   # the window's size, its clock and the spots looked at
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
 . "$here/sway.sh"
@@ -48,13 +49,13 @@ done
 [ -n "${place:-}" ] || fail "no Zindle window: $(tail -5 "$work/game.log")"
 set -- $place
 left=$1 top=$2
-[ "$3 $4" = "620 456" ] || fail "the window is $3 x $4, not 620 x 456"
+[ "$3x$4" = "$size" ] || fail "the window is $3 x $4, not $size"
 
 # A screenshot of the window, in a file of its own; prints the file's name.
 screenshot() {
     name=$(date +%s%N)
     session grim "$out/screen$name.png"
-    convert "$out/screen$name.png" -crop "620x456+$left+$top" +repage "$work/window$name.png"
+    convert "$out/screen$name.png" -crop "$size+$left+$top" +repage "$work/window$name.png"
     echo "$work/window$name.png"
 }
 # The colour of a pixel of a window screenshot, as RRGGBB.
@@ -62,7 +63,8 @@ pixel() { convert "$1" -format '%[hex:p{'"$2,$3"'}]' info: | cut -c1-6; }
 # wtype's keys are lost while the compositor is still taking its new
 # virtual keyboard: each call waits 300 ms before it types.
 typekeys() { session wtype -s 300 "$@"; }
-waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
+waitfor() {   # waitfor DESCRIPTION "X Y RRGGBB": up to 5 s for that pixel
+    set -- "$1" $2
     for _ in $(seq 25); do
         [ "$(pixel "$(screenshot)" "$2" "$3")" = "$4" ] && return 0
         sleep 0.2
@@ -72,7 +74,7 @@ waitfor() {   # waitfor DESCRIPTION X Y RRGGBB: up to 5 s for that pixel
 
 # The start, pixel for pixel the reference picture of the window, and the
 # same window grabbed from an Xvfb.
-waitfor "the window was not painted" 100 50 00FF00
+waitfor "the window was not painted" "$yellow_tile"
 start=$(screenshot)
 start_xvfb
 "$zindle" >/dev/null 2>&1 &
@@ -89,13 +91,13 @@ differing=$(differing_pixels "$start" "$reference") || true
 
 # Keys count and move the frame; the clock runs.
 typekeys s
-waitfor "the first hit did not show the frame at slot 2" 300 144 FFFFFF
+waitfor "the first hit did not show the frame at slot 2" "$frame_at_2"
 first_hit=$(date +%s.%N)
 typekeys t i
-waitfor "two more hits did not move the frame to slot 1" 180 144 FFFFFF
-convert "$start" -crop 154x33+232+248 +repage "$work/clock-start.png"
+waitfor "two more hits did not move the frame to slot 1" "$frame_at_1"
+convert "$start" -crop "$clock" +repage "$work/clock-start.png"
 for n in $(seq 25); do   # up to 5 s for the clock to move
-    convert "$(screenshot)" -crop 154x33+232+248 +repage "$work/clock-running.png"
+    convert "$(screenshot)" -crop "$clock" +repage "$work/clock-running.png"
     [ "$(differing_pixels "$work/clock-start.png" "$work/clock-running.png")" != "0" ] && break
     [ "$n" -lt 25 ] || fail "the clock did not count down"
     sleep 0.2
@@ -109,7 +111,7 @@ done
 ended=$(date +%s.%N)
 bells=$(grep -c "'new' on sink-input" "$work/streams" || true)
 [ "$bells" -eq 7 ] || fail "$bells bell sounds reached the sound server, not 7"
-waitfor "Continue did not appear" 300 436 C0C0C0
+waitfor "Continue did not appear" "$continue"
 sleep 1.5
 kill "$recorder"
 wait "$recorder" 2>/dev/null || true
@@ -119,8 +121,8 @@ echo "the end seen $(awk "BEGIN { print $ended - $first_hit }") s after the firs
 
 # Continue from the keyboard, then a second game.
 typekeys " "
-waitfor "Space did not continue" 114 382 FFFF00
+waitfor "Space did not continue" "$yellow_tile"
 typekeys s
-waitfor "the second game did not start" 300 144 FFFFFF
+waitfor "the second game did not start" "$frame_at_2"
 kill "$game"
 echo "ok: a full game on Wayland"
