@@ -112,15 +112,19 @@ def shown_score():
 
 def play_by_ear(pace, space):
     """A whole game played knowing only what AT-SPI says: the focused key
-    box's name is the letter due, typed a key every `pace` seconds; at the
-    end the result is announced (Qt 6.8) or read with the focused Continue
-    (its description). Nothing else may be announced, and the focused box's
-    name changes only when the focus moves."""
-    events = {"focus": 0, "box-name": 0}
+    box's name is the letter due, typed a key every `pace` seconds; every
+    key whose hit the player heard (the focus moving on) counts. At the end
+    the result is announced (Qt 6.8) or read with the focused Continue (its
+    description). Nothing else may be announced, and the focused box's name
+    changes only when the focus moves. How many hits a pace gives is a
+    figure of speed, not checked here."""
+    events = {"box-focus": 0, "end": 0, "box-name": 0, "typed": ""}
     announced = []
 
-    def on_focus(e):
-        events["focus"] += e.detail1
+    def on_focus(e):   # Qt tells the focused state of the box left as well
+        if e.detail1:
+            events["box-focus"] += e.source.getRoleName() == "canvas" and e.source.name != events["typed"]
+            events["end"] += e.source.getRoleName() in BUTTON
 
     def on_name(e):
         if e.source.getState().contains(pyatspi.STATE_FOCUSED):
@@ -131,14 +135,18 @@ def play_by_ear(pace, space):
     pyatspi.Registry.registerEventListener(lambda e: announced.append(str(e.any_data)), "object:announcement")
     hidden = []
     pyatspi.Registry.registerEventListener(lambda e: hidden.append(tile_event(e)), "object:state-changed:showing")
-    node, start, typed = focused(), time.time(), 0
+    node, start, typed, hits = focused(), time.time(), 0, 0
     while node is not None and node.getRoleName() == "canvas":
         while time.time() < start + typed * pace:
             pump()
-        moves = events["focus"]
+        boxes, events["typed"] = events["box-focus"], node.name
         subprocess.run(["xdotool", "type", node.name.lower()], check=True)
         typed += 1
-        wait_for(lambda: events["focus"] > moves, "the focus stayed on %r after it was typed" % node.name)
+        # A hit gives the focus to the next key box, of another letter. The
+        # key that meets the end may count or not: the focus goes to Continue.
+        wait_for(lambda: events["box-focus"] > boxes or events["end"],
+                 "the focus stayed on %r after it was typed" % node.name)
+        hits += not events["end"]
         node = focused()
     check(node is not None and node.getRoleName() in BUTTON and node.name == "Continue",
           "the focus went to %r at the end" % (node and node.name))
@@ -149,7 +157,8 @@ def play_by_ear(pace, space):
     check(heard == result, "heard %r when the window shows %d" % (heard, score))
     check(len(announced) <= 1, "announced during the game: %r" % announced)
     check(events["box-name"] == 0, "the focused key box changed its name %d times" % events["box-name"])
-    check(score >= int(15 / pace) - 1, "%d hits by ear, typing every %.2f s" % (score, pace))
+    check(hits > 0 and score in (hits, hits + 1),
+          "the window shows %d hits; the player heard %d of its %d keys hit" % (score, hits, typed))
     check(len([h for h in hidden if h and h[2] == 0]) == 78, "the first hit did not announce 78 tiles hidden")
     if space:
         subprocess.run(["xdotool", "key", "space"], check=True)
