@@ -23,8 +23,8 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>

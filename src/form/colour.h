@@ -27,6 +27,7 @@ namespace colours {
 inline constexpr Colour black{0x000000};
 inline constexpr Colour white{0xFFFFFF};
 inline constexpr Colour grey{0x808080};
+inline constexpr Colour darkGrey{0x404040};   // a disabled key box
 inline constexpr Colour lightGrey{0xC0C0C0};
 inline constexpr Colour green{0x00FF00};
 inline constexpr Colour red{0x0000FF};

@@ -189,8 +189,7 @@ void DrawnLine::paint(QPainter& p) const
 
 void DrawnKeyBox::paint(QPainter& p) const
 {
-    static const QColor disabled(0x40, 0x40, 0x40);
-    DevicePixels(p).fill(rect(), isEnabled() ? toQColor(form::slotColour(entry().group)) : disabled);
+    DevicePixels(p).fill(rect(), toQColor(isEnabled() ? form::slotColour(entry().group) : form::colours::darkGrey));
 }
 
 // ---- Surface ----------------------------------------------------------------

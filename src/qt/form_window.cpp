@@ -190,7 +190,8 @@ const DrawnLine* FormWindow::line(int index) const
 
 KeyBoxWidget* FormWindow::keyBox(int slot) const
 {
-    return findChild<KeyBoxWidget*>(QStringLiteral("Pic%1").arg(slot), Qt::FindDirectChildrenOnly);
+    return slot >= 1 && slot <= static_cast<int>(keyBoxes_.size()) ? keyBoxes_[static_cast<std::size_t>(slot - 1)]
+                                                                    : nullptr;
 }
 
 }  // namespace zindle::qt

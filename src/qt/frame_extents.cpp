@@ -50,6 +50,15 @@ std::vector<std::uint32_t> property(xcb_connection_t* c, xcb_window_t window, xc
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
+// The toolkit's connection to the X server, or nullptr off X11.
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* c) { return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root; }
+
 bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint)
 {
     const auto supported = property(c, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
@@ -63,12 +72,11 @@ bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint)
 // manager that offers the request but does not answer costs 50 ms.
 QMargins frameExtentsBeforeShowing(QWidget& window)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     if (c == nullptr)   // not X11, or a platform without a connection
         return {};
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = rootWindow(c);
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || !supports(c, root, request))
         return {};
@@ -99,12 +107,11 @@ QMargins frameExtentsBeforeShowing(QWidget& window)
 // whole root window where none does.
 QRect freeAreaInDevicePixels()
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     if (c == nullptr)
         return {};
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const auto area = property(c, screen->root, atom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 4);
+    const auto area = property(c, rootWindow(c), atom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 4);
     if (area.size() == 4)
         return QRect(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
                      static_cast<int>(area[3]));

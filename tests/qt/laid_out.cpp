@@ -69,7 +69,7 @@ QImage laidOut(const qt::FormWindow& window, double scale)
         const qt::KeyBoxWidget* box = window.keyBox(slot);
         if (!box->isHidden())
             device.fill(device.map(box->look().entry().rect),
-                        box->isEnabled() ? form::slotColour(slot) : form::Colour::fromRgb(0x40, 0x40, 0x40));
+                        box->isEnabled() ? form::slotColour(slot) : form::colours::darkGrey);
     }
     return image;
 }
