@@ -10,6 +10,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
+. "$here/session.sh"
 . "$here/sway.sh"
 runnable "$1"
 start_sway 2560x1600

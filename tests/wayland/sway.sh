@@ -1,33 +1,10 @@
 # SPDX-License-Identifier: MIT
-# Shared by the Wayland tests (sourced after common.sh): a session of the
-# test's own under sway (headless, the pixman renderer, no input devices),
-# run as the user nobody when the tests run as root, since sway refuses
-# root. "start_sway WxH" starts it with one output of that size, on which
-# every window floats in the middle without a border; "served" and
-# "session" run a command in that session.
-chmod 755 "$work"
-mkdir -m 700 "$work/run" "$work/home"
-as_user=""
-if [ "$(id -u)" -eq 0 ]; then
-    chown nobody:nogroup "$work/run" "$work/home"
-    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-fi
-wayland=""
-# A command (after any NAME=VALUE) as the test's user, in the test's own
-# session: nothing of the caller's environment but the path. "served ARGS &"
-# leaves the command's own pid in $!, so that the clean-up ends the server
-# itself and not a shell around it.
-served() {
-    exec $as_user env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
-        WAYLAND_DISPLAY="$wayland" PULSE_SERVER="unix:$work/run/pulse-native" "$@"
-}
-session() { (served "$@"); }
-# A copy of a program that the test's user can run.
-runnable() {
-    cp "$1" "$work/$(basename "$1")"
-    chmod 755 "$work/$(basename "$1")"
-}
-
+# sway for the Wayland tests (sourced after session.sh): "start_sway WxH"
+# starts it headless (the pixman renderer, no input devices) with one output
+# of that size, on which every window floats in the middle without a
+# border, and sets $sway_ipc. The desktop's verbs for play.sh: typekeys
+# types letters and spaces through wtype, grab takes a screenshot with grim,
+# compositor_place tells where sway has the window.
 start_sway() {
     cat >"$work/sway.conf" <<CONF
 xwayland disable
@@ -47,4 +24,15 @@ CONF
     done
     [ -n "$wayland" ] || fail "sway did not start: $(tail -5 "$work/sway.log")"
     sway_ipc=$(ls "$work"/run/sway-ipc.*.sock)
+}
+desktop_environment="XDG_CURRENT_DESKTOP=sway"
+start_desktop() { start_sway 1024x768; }
+# wtype's keys are lost while the compositor is still taking its new
+# virtual keyboard: each call waits 300 ms before it types.
+typekeys() { session wtype -s 300 "$@"; }
+grab() { session grim "$1"; }
+# Where sway has the window: "X Y WxH".
+compositor_place() {
+    session SWAYSOCK="$sway_ipc" swaymsg -t get_tree | /usr/bin/python3 "$here/window_rect.py" Zindle |
+        awk '{ print $1, $2, $3 "x" $4 }'
 }

@@ -1,0 +1,38 @@
+# SPDX-License-Identifier: MIT
+# GNOME's compositor for play.sh (sourced after session.sh): mutter,
+# headless with one virtual monitor and no Xwayland, driven as GNOME's
+# remote desktop drives it: keys through org.gnome.Mutter.RemoteDesktop,
+# screenshots through org.gnome.Mutter.ScreenCast and PipeWire, both by
+# mutter_remote.py, which takes its commands through two pipes.
+desktop_environment="XDG_CURRENT_DESKTOP=GNOME"
+start_desktop() {
+    wayland=zindle-gnome
+    served $desktop_environment mutter --headless --wayland --no-x11 --virtual-monitor 1024x768 \
+        --wayland-display "$wayland" >"$work/mutter.log" 2>&1 &
+    track $!
+    waits "mutter did not start" session sh -c \
+        'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+         org.freedesktop.DBus.NameHasOwner string:org.gnome.Mutter.RemoteDesktop | grep -q true'
+    runnable "$here/mutter_remote.py"
+    mkfifo -m 666 "$work/to-mutter" "$work/from-mutter"
+    served /usr/bin/python3 "$work/mutter_remote.py" <"$work/to-mutter" >"$work/from-mutter" \
+        2>"$work/remote.log" &
+    track $!
+    exec 3>"$work/to-mutter" 4<"$work/from-mutter"
+    remote_says ready
+}
+# remote_says ANSWER: the remote's next line must be ANSWER.
+remote_says() {
+    read -r answer <&4 || answer="nothing"
+    [ "$answer" = "$1" ] || fail "mutter's remote desktop said $answer: $(tail -3 "$work/remote.log")"
+}
+typekeys() {
+    codes=""
+    for key in "$@"; do codes="$codes $(keycode "$key")"; done
+    echo "key$codes" >&3
+    remote_says ok
+}
+grab() {
+    echo "shot $1" >&3
+    remote_says ok
+}
