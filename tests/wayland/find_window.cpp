@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Finds a window in a screenshot from its pixels alone: prints "X Y" of the
 // place where the picture WINDOW stands in SCREEN, pixel for pixel, and
-// exits 1 when it stands nowhere. Pixels inside the optional box
-// WxH+X+Y of the window (the clock, say) are not compared.
-//   find_window SCREEN WINDOW [WxH+X+Y]
+// exits 1 when it stands nowhere. Pixels inside the optional boxes
+// WxH+X+Y of the window are not compared.
+//   find_window SCREEN WINDOW [WxH+X+Y...]
 
 #include <QImage>
 #include <QRect>
@@ -31,14 +31,22 @@ int main(int argc, char** argv)
     const QImage window = QImage(argv[2]).convertToFormat(QImage::Format_RGB32);
     if (screen.isNull() || window.isNull())
         return 2;
-    const QRect ignored = ignoredBox(argc > 3 ? argv[3] : nullptr);
+    std::vector<QRect> ignored;
+    for (int i = 3; i < argc; ++i)
+        ignored.push_back(ignoredBox(argv[i]));
+    const auto compared = [&](int x, int y) {
+        for (const QRect& box : ignored)
+            if (box.contains(x, y))
+                return false;
+        return true;
+    };
     // The window's pixels in an order that rejects a wrong place soon: a
     // coarse grid first, then every pixel.
     std::vector<QPoint> order;
     for (int step : {16, 1})
         for (int y = 0; y < window.height(); y += step)
             for (int x = 0; x < window.width(); x += step)
-                if (!ignored.contains(x, y))
+                if (compared(x, y))
                     order.emplace_back(x, y);
     for (int top = 0; top + window.height() <= screen.height(); ++top)
         for (int left = 0; left + window.width() <= screen.width(); ++left) {

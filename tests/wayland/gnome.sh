@@ -3,11 +3,22 @@
 # headless with one virtual monitor and no Xwayland, driven as GNOME's
 # remote desktop drives it: keys through org.gnome.Mutter.RemoteDesktop,
 # screenshots through org.gnome.Mutter.ScreenCast and PipeWire, both by
-# mutter_remote.py, which takes its commands through two pipes.
+# mutter_remote.py, which takes its commands through two pipes. At a
+# fractional $scale the monitor is 1920 x 1080, where GNOME offers 1.25 and
+# 1.5 exactly, with mutter's scale-monitor-framebuffer feature on, as
+# GNOME's settings turn it on.
 desktop_environment="XDG_CURRENT_DESKTOP=GNOME"
 start_desktop() {
     wayland=zindle-gnome
-    served $desktop_environment mutter --headless --wayland --no-x11 --virtual-monitor 1024x768 \
+    monitor=1024x768 settings="" remote_scale=""
+    if [ "$scale" != 1 ]; then
+        monitor=1920x1080 settings="GSETTINGS_BACKEND=keyfile" remote_scale="scale $scale"
+        mkdir -p "$work/home/.config/glib-2.0/settings"
+        printf "[org/gnome/mutter]\nexperimental-features=['scale-monitor-framebuffer']\n" \
+            >"$work/home/.config/glib-2.0/settings/keyfile"
+        [ -z "$as_user" ] || chown -R nobody:nogroup "$work/home/.config"
+    fi
+    served $desktop_environment $settings mutter --headless --wayland --no-x11 --virtual-monitor "$monitor" \
         --wayland-display "$wayland" >"$work/mutter.log" 2>&1 &
     track $!
     waits "mutter did not start" session sh -c \
@@ -15,7 +26,8 @@ start_desktop() {
          org.freedesktop.DBus.NameHasOwner string:org.gnome.Mutter.RemoteDesktop | grep -q true'
     runnable "$here/mutter_remote.py"
     mkfifo -m 666 "$work/to-mutter" "$work/from-mutter"
-    served /usr/bin/python3 "$work/mutter_remote.py" <"$work/to-mutter" >"$work/from-mutter" \
+    # shellcheck disable=SC2086
+    served /usr/bin/python3 "$work/mutter_remote.py" $remote_scale <"$work/to-mutter" >"$work/from-mutter" \
         2>"$work/remote.log" &
     track $!
     exec 3>"$work/to-mutter" 4<"$work/from-mutter"

@@ -19,7 +19,7 @@ pulse_server="unix:$work/run/pulse-native"
 # leaves the command's own pid in $!, so that the clean-up ends the server
 # itself and not a shell around it.
 served() {
-    exec $as_user env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
+    exec $as_user env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/bus" WAYLAND_DISPLAY="$wayland" \
         PULSE_SERVER="$pulse_server" "$@"
 }
