@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # GNOME's compositor for play.sh (sourced after session.sh): mutter,
-# headless with one virtual monitor and no Xwayland, driven as GNOME's
+# headless with one virtual monitor, driven as GNOME's
 # remote desktop drives it: keys through org.gnome.Mutter.RemoteDesktop,
 # screenshots through org.gnome.Mutter.ScreenCast and PipeWire, both by
 # mutter_remote.py, which takes its commands through two pipes. At a
@@ -18,7 +18,10 @@ start_desktop() {
             >"$work/home/.config/glib-2.0/settings/keyfile"
         [ -z "$as_user" ] || chown -R nobody:nogroup "$work/home/.config"
     fi
-    served $desktop_environment $settings mutter --headless --wayland --no-x11 --virtual-monitor "$monitor" \
+    # Without Xwayland where mutter still has the option.
+    no_x11=""
+    ! mutter --help 2>&1 | grep -q -- --no-x11 || no_x11=--no-x11
+    served $desktop_environment $settings mutter --headless --wayland $no_x11 --virtual-monitor "$monitor" \
         --wayland-display "$wayland" >"$work/mutter.log" 2>&1 &
     track $!
     waits "mutter did not start" session sh -c \
