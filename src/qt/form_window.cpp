@@ -141,6 +141,17 @@ void FormWindow::paintEvent(QPaintEvent* event)
     }
 }
 
+// The window paints itself again when it gains or loses the keyboard.
+// Under sway's X server the first frame of a window that gave no new frame
+// then stood with its corner at the screen's centre until the next paint;
+// this frame, when sway makes the placed window active, puts it right.
+void FormWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
 // A click is a left button pressed and released on the same tile; a
 // disabled or hidden tile raises none. Clicks never move the keyboard.
 void FormWindow::mousePressEvent(QMouseEvent* event)
