@@ -42,9 +42,7 @@ remote_says() {
     [ "$answer" = "$1" ] || fail "mutter's remote desktop said $answer: $(tail -3 "$work/remote.log")"
 }
 typekeys() {
-    codes=""
-    for key in "$@"; do codes="$codes $(keycode "$key")"; done
-    echo "key$codes" >&3
+    echo "key$(keycodes "$@")" >&3
     remote_says ok
 }
 grab() {

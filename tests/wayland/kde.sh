@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # KDE's compositor for play.sh (sourced after session.sh): kwin_wayland
-# with a virtual output, keys through its fake-input protocol (fake_keys), screenshots through ScreenShot2,
-# which KWin offers only when it composites with OpenGL. KWin 6 on a
-# machine without a GPU paints with QPainter and has no ScreenShot2: then
-# can_grab is no and the game is followed by its bells.
+# with a virtual output, keys through its fake-input protocol (fake_keys),
+# screenshots through ScreenShot2, which KWin offers only when it
+# composites with OpenGL. KWin 6 on a machine without a GPU paints with
+# QPainter and has no ScreenShot2: then can_grab is no and the game is
+# followed by its bells.
 desktop_environment="XDG_CURRENT_DESKTOP=KDE"
 start_desktop() {
     wayland=zindle-kde
@@ -11,6 +12,7 @@ start_desktop() {
     # bounding set may not hold (exec then fails).
     runnable /usr/bin/kwin_wayland
     runnable "$here/kwin_shot.py"
+    runnable "$tools/fake_keys"
     served $desktop_environment KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
         "$work/kwin_wayland" --virtual --width 1024 --height 768 --socket "$wayland" \
         >"$work/kwin.log" 2>&1 &
@@ -31,12 +33,8 @@ start_desktop() {
             org.freedesktop.DBus.Introspectable.Introspect | grep -q CaptureActiveScreen"
     fi
 }
-typekeys() {
-    codes=""
-    for key in "$@"; do codes="$codes $(keycode "$key")"; done
-    # shellcheck disable=SC2086
-    session "$work/fake_keys" $codes
-}
+# shellcheck disable=SC2046
+typekeys() { session "$work/fake_keys" $(keycodes "$@"); }
 grab() {
     session /usr/bin/python3 "$work/kwin_shot.py" "$1.ppm"
     convert "$1.ppm" "$1"

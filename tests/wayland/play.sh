@@ -34,7 +34,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/session.sh"
 . "$here/$desktop.sh"
 runnable "$zindle"
-runnable "$tools/fake_keys"
 out="$work/home"
 can_grab=yes
 start_bus

@@ -13,7 +13,6 @@ if [ "$(id -u)" -eq 0 ]; then
     as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 fi
 wayland=""
-pulse_server="unix:$work/run/pulse-native"
 # A command (after any NAME=VALUE) as the test's user, in the test's own
 # session: nothing of the caller's environment but the path. "served ARGS &"
 # leaves the command's own pid in $!, so that the clean-up ends the server
@@ -21,7 +20,7 @@ pulse_server="unix:$work/run/pulse-native"
 served() {
     exec $as_user env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/bus" WAYLAND_DISPLAY="$wayland" \
-        PULSE_SERVER="$pulse_server" "$@"
+        PULSE_SERVER="unix:$work/run/pulse/native" "$@"
 }
 session() { (served "$@"); }
 # A copy of a program that the test's user can run.
@@ -47,7 +46,6 @@ start_bus() {
 }
 
 start_pipewire() {
-    pulse_server="unix:$work/run/pulse/native"
     served pipewire >"$work/pipewire.log" 2>&1 &
     track $!
     waits "PipeWire did not start" test -S "$work/run/pipewire-0"
@@ -60,7 +58,8 @@ start_pipewire() {
     waits "the null sink is not the default" session pactl set-default-sink zindle_bell
 }
 
-# The evdev codes of letters and the space.
+# The evdev codes of letters and the space; keycodes KEY... prints them
+# in turn.
 keycode() {
     case "$1" in
     " ") echo 57 ;;
@@ -70,3 +69,4 @@ keycode() {
     *) fail "no key code for '$1'" ;;
     esac
 }
+keycodes() { for key in "$@"; do printf ' %s' "$(keycode "$key")"; done; }
