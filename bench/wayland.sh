@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/common.sh"
 . "$here/../tests/wayland/session.sh"
 . "$here/../tests/wayland/sway.sh"
-runnable "$1"
+runnable_game "$1"
 runnable "$2"
 runnable "$here/wayland.py"
 start_bus

@@ -2,57 +2,134 @@
 #include "qt/bell.h"
 
 #include <QApplication>
+#include <QTimer>
 
-#include <cstdint>
+#include <csignal>
 
-#include <dlfcn.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace zindle::qt {
 
-// The event sounds of the desktop's sound theme, through libcanberra.
-struct BellBeep::EventSound {
-    using Create = int (*)(void**);
-    using Destroy = int (*)(void*);
-    using ChangeProps = int (*)(void*, ...);
-    using Play = int (*)(void*, std::uint32_t, ...);
+namespace {
 
-    void* library = nullptr;
-    void* context = nullptr;
-    Destroy destroy = nullptr;
-    Play play = nullptr;
+// How long the sound server has to take a bell before it is dropped.
+constexpr int kBellDeadlineMs = 900;
 
-    EventSound()
+// The helper: beside the program in a build, and where the installation
+// puts it relative to the program's folder.
+QString helperPath()
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& path : {here + QLatin1String("/zindle-bell"),
+                                here + QLatin1String("/" ZINDLE_BELL_FROM_GAMES)}) {
+        if (access(path.toLocal8Bit().constData(), X_OK) == 0)
+            return path;
+    }
+    return {};
+}
+
+// A descriptor above the standard three, closed on exec.
+int aboveStandard(int fd)
+{
+    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+    close(fd);
+    return moved;
+}
+
+}  // namespace
+
+// The helper process (zindle-bell), started at the first bell. Each bell is
+// one byte on a socket to it, sent without waiting; it answers one byte for
+// each bell the sound server has taken. When the deadline finds a bell not
+// yet taken, the helper is killed, and with it every bell it holds; the
+// next bell starts a new one.
+class BellBeep::Helper {
+public:
+    Helper()
     {
-        library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr)
+        deadline_.setSingleShot(true);
+        deadline_.setInterval(kBellDeadlineMs);
+        QObject::connect(&deadline_, &QTimer::timeout, &deadline_, [this] { checkTaken(); });
+    }
+    ~Helper() { stop(); }
+
+    void ring()
+    {
+        if (pid_ <= 0 && !start())
             return;
-        auto create = reinterpret_cast<Create>(dlsym(library, "ca_context_create"));
-        auto changeProps = reinterpret_cast<ChangeProps>(dlsym(library, "ca_context_change_props"));
-        destroy = reinterpret_cast<Destroy>(dlsym(library, "ca_context_destroy"));
-        play = reinterpret_cast<Play>(dlsym(library, "ca_context_play"));
-        if (create == nullptr || changeProps == nullptr || destroy == nullptr || play == nullptr ||
-            create(&context) != 0) {
-            context = nullptr;
+        const char bell = 1;
+        if (send(socket_, &bell, 1, MSG_DONTWAIT | MSG_NOSIGNAL) != 1) {
+            stop();   // it is gone, or so far behind that its socket is full
             return;
         }
-        changeProps(context, "application.name", "Zindle", "application.id", ZINDLE_APP_ID,
-                    static_cast<char*>(nullptr));
+        ++asked_;
+        if (!deadline_.isActive())
+            deadline_.start();
     }
 
-    // The library stays loaded: its sound server client may keep threads
-    // and handlers of its own until the process ends.
-    ~EventSound()
+private:
+    bool start()
     {
-        if (context != nullptr)
-            destroy(context);
+        const QByteArray path = helperPath().toLocal8Bit();
+        int ends[2];
+        if (path.isEmpty() || socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+            return false;
+        socket_ = aboveStandard(ends[0]);
+        const int theirs = aboveStandard(ends[1]);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, theirs, STDIN_FILENO);
+        char name[] = "zindle-bell";
+        char* argv[] = {name, nullptr};
+        if (socket_ < 0 || theirs < 0 ||
+            posix_spawn(&pid_, path.constData(), &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        if (theirs >= 0)
+            close(theirs);
+        if (pid_ <= 0)
+            stop();
+        return pid_ > 0;
     }
 
-    void bell()
+    void checkTaken()
     {
-        if (context != nullptr)
-            play(context, 0, "event.id", "bell", "event.description", "End of the game",
-                 static_cast<char*>(nullptr));
+        char answers[64];
+        ssize_t n = 0;
+        while ((n = recv(socket_, answers, sizeof answers, MSG_DONTWAIT)) > 0)
+            taken_ += static_cast<int>(n);
+        if (taken_ < asked_)
+            stop();
+        asked_ = taken_ = 0;
     }
+
+    // Killed, never waited for while it may be waiting for the server: a
+    // killed process is reaped at once.
+    void stop()
+    {
+        deadline_.stop();
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (socket_ >= 0)
+            close(socket_);
+        pid_ = -1;
+        socket_ = -1;
+        asked_ = taken_ = 0;
+    }
+
+    pid_t pid_ = -1;
+    int socket_ = -1;
+    int asked_ = 0;
+    int taken_ = 0;
+    QTimer deadline_;
 };
 
 BellBeep::BellBeep()
@@ -68,11 +145,9 @@ void BellBeep::beep()
         QApplication::beep();
         return;
     }
-    if (!tried_) {
-        tried_ = true;
-        sound_ = std::make_unique<EventSound>();
-    }
-    sound_->bell();
+    if (!helper_)
+        helper_ = std::make_unique<Helper>();
+    helper_->ring();
 }
 
 }  // namespace zindle::qt

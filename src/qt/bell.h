@@ -9,9 +9,12 @@ namespace zindle::qt {
 
 // The system's default sound. On X11 it is the X bell, which the desktop's
 // bell settings turn into its bell sound. Platforms without a bell of their
-// own (Wayland among them) get the sound theme's "bell" event through
-// libcanberra, loaded when first needed; without the library or a sound
-// server the request does nothing and returns at once.
+// own (Wayland among them) get the sound theme's "bell" event, rung by a
+// helper process of the game's own through libcanberra, so that a sound
+// server that hangs never holds the window: a bell the server has not taken
+// within 0.9 s is dropped, with every bell still waiting behind it, and the
+// helper with them. Without the helper, the library or a sound server the
+// request does nothing; it always returns at once.
 class BellBeep final : public form::Beep {
 public:
     BellBeep();
@@ -22,10 +25,9 @@ public:
     bool usesPlatformBell() const { return platformBell_; }
 
 private:
-    struct EventSound;
+    class Helper;
     bool platformBell_;
-    std::unique_ptr<EventSound> sound_;
-    bool tried_ = false;
+    std::unique_ptr<Helper> helper_;
 };
 
 }  // namespace zindle::qt

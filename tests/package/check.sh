@@ -31,7 +31,7 @@ validate)
 install)
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
     icons=share/icons/hicolor
-    for f in games/zindle \
+    for f in games/zindle libexec/zindle/zindle-bell \
              share/applications/$app_id.desktop \
              share/metainfo/$app_id.metainfo.xml \
              $icons/scalable/apps/$app_id.svg \
@@ -39,6 +39,9 @@ install)
              share/doc/zindle/copyright share/doc/zindle/changelog.gz; do
         [ -f "$work/prefix/$f" ] || fail "not installed: $f"
     done
+    # The game finds its bell's helper where the installation put it.
+    helper=$(strings "$work/prefix/games/zindle" | sed -n 's|^/\(.*/zindle-bell\)$|\1|p')
+    [ -x "$work/prefix/games/$helper" ] || fail "the game looks for its bell's helper at games/$helper"
     # The faces the program carries are named, with their licence.
     copyright="$work/prefix/share/doc/zindle/copyright"
     grep -q '^Files: data/fonts/\*$' "$copyright" && grep -q '^License: OFL-1.1$' "$copyright" &&
@@ -81,7 +84,7 @@ deb)
     dated=$(date -u -d "$(zcat "$build/changelog.gz" | sed -n 's/^ -- .*  //p' | head -1)" +%F)
     [ "$dated" = "$ZINDLE_RELEASE_DATE" ] || fail "the changelog's newest entry is dated $dated, the release $ZINDLE_RELEASE_DATE"
     files=$(dpkg-deb -c "$deb")
-    for f in ./usr/games/zindle ./usr/share/applications/$app_id.desktop \
+    for f in ./usr/games/zindle ./usr/libexec/zindle/zindle-bell ./usr/share/applications/$app_id.desktop \
              ./usr/share/metainfo/$app_id.metainfo.xml \
              ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
              ./usr/share/doc/zindle/copyright; do
@@ -158,7 +161,7 @@ hardening)
         skip="$skip --nobranchprotection"
     fi
     # shellcheck disable=SC2086
-    hardening-check $skip "$build/zindle"
+    hardening-check $skip "$build/zindle" "$build/zindle-bell"
     grep -q '_FORTIFY_SOURCE=2' "$build/compile_commands.json" || fail "not built with _FORTIFY_SOURCE"
     grep -q -- '-O2' "$build/compile_commands.json" || fail "not optimised, so not fortified"
     ;;

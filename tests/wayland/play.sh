@@ -33,7 +33,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
 . "$here/session.sh"
 . "$here/$desktop.sh"
-runnable "$zindle"
+runnable_game "$zindle"
 out="$work/home"
 can_grab=yes
 start_bus
@@ -60,24 +60,6 @@ debug=""
 served $desktop_environment $debug QT_QPA_PLATFORM=wayland "$work/zindle" >"$work/game.log" 2>&1 &
 game=$!
 track $game
-
-# A screenshot of the window, in a file of its own; prints the file's name.
-screenshot() {
-    name=$(date +%s%N)
-    grab "$out/screen$name.png"
-    convert "$out/screen$name.png" -crop "$size+$left+$top" +repage "$work/window$name.png"
-    echo "$work/window$name.png"
-}
-# The colour of a pixel of a window screenshot, as RRGGBB.
-pixel() { convert "$1" -format '%[hex:p{'"$2,$3"'}]' info: | cut -c1-6; }
-waitfor() {   # waitfor DESCRIPTION "X Y RRGGBB": up to 5 s for that pixel
-    set -- "$1" $2
-    for _ in $(seq 25); do
-        [ "$(pixel "$(screenshot)" "$2" "$3")" = "$4" ] && return 0
-        sleep 0.2
-    done
-    fail "$1"
-}
 
 if [ "$can_grab" = no ]; then
     # (Debian 12's libwayland writes wl_surface@5, Debian 13's wl_surface#5.)

@@ -4,7 +4,8 @@
 # and GNOME's and KDE's compositors refuse root or want a user's session.
 # "served" and "session" run a command in that session; start_bus gives it
 # a D-Bus session bus, start_pipewire a PipeWire sound server with a
-# PulseAudio front and a null sink, zindle_bell, that hears everything.
+# PulseAudio front (its pid in $pulse_front) and a null sink, zindle_bell,
+# that hears everything.
 chmod 755 "$work"
 mkdir -m 700 "$work/run" "$work/home"
 as_user=""
@@ -23,10 +24,16 @@ served() {
         PULSE_SERVER="unix:$work/run/pulse/native" "$@"
 }
 session() { (served "$@"); }
-# A copy of a program that the test's user can run.
+# A copy of a program that the test's user can run; runnable_game copies
+# the game with its bell's helper beside it, as the build has them (a build
+# from before the helper has none).
 runnable() {
     cp "$1" "$work/$(basename "$1")"
     chmod 755 "$work/$(basename "$1")"
+}
+runnable_game() {
+    runnable "$1"
+    [ ! -e "$(dirname "$1")/zindle-bell" ] || runnable "$(dirname "$1")/zindle-bell"
 }
 # waits DESCRIPTION COMMAND...: up to 10 s for the command to succeed; on
 # failure the ends of the session's logs are shown.
@@ -52,6 +59,7 @@ start_pipewire() {
     for server in wireplumber pipewire-pulse; do
         served "$server" >"$work/$server.log" 2>&1 &
         track $!
+        [ "$server" != pipewire-pulse ] || pulse_front=$!
     done
     # The null sink only once the session manager has PipeWire's adapters.
     waits "no null sink on PipeWire" session pactl load-module module-null-sink sink_name=zindle_bell
@@ -70,3 +78,25 @@ keycode() {
     esac
 }
 keycodes() { for key in "$@"; do printf ' %s' "$(keycode "$key")"; done; }
+
+# A screenshot of the window at $left, $top, in a file of its own (the
+# desktop's grab takes the screen); prints the file's name.
+screenshot() {
+    name=$(date +%s%N)
+    grab "$out/screen$name.png"
+    convert "$out/screen$name.png" -crop "$size+$left+$top" +repage "$work/window$name.png"
+    echo "$work/window$name.png"
+}
+# The colour of a pixel of a window screenshot, as RRGGBB.
+pixel() { convert "$1" -format '%[hex:p{'"$2,$3"'}]' info: | cut -c1-6; }
+# waitfor DESCRIPTION "X Y RRGGBB" [MS]: up to 5 s (or MS milliseconds)
+# for that pixel of the window.
+waitfor() {
+    until=$(($(date +%s%N) + ${3:-5000} * 1000000))
+    set -- "$1" $2
+    while [ "$(date +%s%N)" -lt "$until" ]; do
+        [ "$(pixel "$(screenshot)" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.2
+    done
+    fail "$1"
+}
