@@ -27,4 +27,8 @@ std::int16_t Asc(const Text& text);
 // blank before a value of zero or more, a minus sign before a negative one.
 Text Str(int value);
 
+// What a screen reader is told when a game ends, from the score's caption:
+// "Time is up: 42 hits.", "Time is up: 1 hit.".
+Text resultText(const Text& scoreCaption);
+
 }  // namespace zindle::form

@@ -3,6 +3,7 @@
 
 #include "qt/device_pixels.h"
 #include "qt/fonts.h"
+#include "form/text.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -88,9 +89,7 @@ void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); 
 // the button carries it as its description, which the focus reads with it.
 void ButtonWidget::tellResult(const QString& score)
 {
-    const QString hits = score.trimmed();
-    const QString result = QStringLiteral("Time is up: %1 %2.")
-                               .arg(hits, hits == QLatin1String("1") ? QStringLiteral("hit") : QStringLiteral("hits"));
+    const QString result = QString::fromStdU16String(form::resultText(score.toStdU16String()));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (QAccessible::isActive()) {
         QAccessibleAnnouncementEvent event(this, result);

@@ -16,6 +16,15 @@ TEST(NumberCaption, KeepsOneBlankForTheSign)
     EXPECT_EQ(Str(-1), u"-1");
 }
 
+// The words change at one hit.
+TEST(Result, CountsTheHitsInWords)
+{
+    EXPECT_EQ(resultText(Str(0)), u"Time is up: 0 hits.");
+    EXPECT_EQ(resultText(Str(1)), u"Time is up: 1 hit.");
+    EXPECT_EQ(resultText(Str(2)), u"Time is up: 2 hits.");
+    EXPECT_EQ(resultText(Str(42)), u"Time is up: 42 hits.");
+}
+
 TEST(UpperCase, MapsOneCharacterToOne)
 {
     EXPECT_EQ(UCase(u"abcxyz"), u"ABCXYZ");

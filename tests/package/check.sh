@@ -100,11 +100,17 @@ deb)
         [ -x "$work/root$dir/$exec_name" ] && found="$dir/$exec_name"
     done
     [ -n "$found" ] || fail "the menu's command $exec_name is not on the user's path $user_path"
-    # The packaged program starts and opens its window.
+    # The packaged program starts and opens its window, whose class is the
+    # one its desktop entry names, so that the desktop takes its icon and
+    # entry for it.
     xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
         '$work/root$found' & pid=\$!
-        timeout 20 xdotool search --sync --onlyvisible --name '^Zindle\$' >/dev/null; rc=\$?
+        id=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Zindle\$' | head -1)
+        [ -n \"\$id\" ] && xprop -id \$id WM_CLASS >'$work/class'; rc=\$?
         kill \$pid; wait \$pid 2>/dev/null; exit \$rc" || fail "the packaged program showed no window"
+    class=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/$app_id.desktop")
+    grep -Eq "= (\"$class\", |.*, \"$class\"$)" "$work/class" ||
+        fail "the window's class is $(cat "$work/class"), the desktop entry's StartupWMClass $class"
     ;;
 lintian)
     cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt/laid_out.h"
 
+#include "game/frmzindle.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -30,9 +32,13 @@ public:
     }
     void line(const form::LinePoints& p, form::Colour c)
     {
-        const int x1 = form::pixels(std::min(p.x1, p.x2)), x2 = form::pixels(std::max(p.x1, p.x2));
-        const int y1 = form::pixels(std::min(p.y1, p.y2)), y2 = form::pixels(std::max(p.y1, p.y2));
-        const bool across = y1 == y2;
+        line(form::pixels(p.x1), form::pixels(p.y1), form::pixels(p.x2), form::pixels(p.y2), c);
+    }
+    // A line across or down between two logical pixels, both included.
+    void line(int xa, int ya, int xb, int yb, form::Colour c)
+    {
+        const bool across = ya == yb;
+        const int x1 = std::min(xa, xb), x2 = std::max(xa, xb), y1 = std::min(ya, yb), y2 = std::max(ya, yb);
         fill(QRect(QPoint(at(x1), at(y1)), QPoint(across ? at(x2 + 1) - 1 : at(x1) + line_ - 1,
                                                   across ? at(y1) + line_ - 1 : at(y2 + 1) - 1)), c);
     }
@@ -42,6 +48,13 @@ private:
     double scale_;
     int line_;
 };
+
+const form::ControlLayout& buttonEntry()
+{
+    static const std::vector<form::ControlLayout> layout = game::frmzindleLayout();
+    return *std::find_if(layout.begin(), layout.end(),
+                         [](const form::ControlLayout& e) { return e.kind == form::Kind::PushButton; });
+}
 
 }  // namespace
 
@@ -64,6 +77,20 @@ QImage laidOut(const qt::FormWindow& window, double scale)
         } else {
             device.fill(device.map(e.rect), e.backColour);
         }
+    }
+    // Continue: its face with a black border, lit above and left inside it,
+    // shaded below and right.
+    if (const qt::ButtonWidget* button = window.button(); !button->isHidden()) {
+        const form::ControlLayout& e = buttonEntry();
+        const QRect r = device.map(e.rect);
+        device.fill(r, e.backColour);
+        device.border(r, form::colours::black);
+        const int x = form::pixels(e.rect.left), y = form::pixels(e.rect.top);
+        const int right = x + form::pixels(e.rect.width) - 1, bottom = y + form::pixels(e.rect.height) - 1;
+        device.line(x + 1, y + 1, right - 2, y + 1, form::colours::white);
+        device.line(x + 1, y + 1, x + 1, bottom - 2, form::colours::white);
+        device.line(x + 1, bottom - 1, right - 1, bottom - 1, form::colours::grey);
+        device.line(right - 1, y + 1, right - 1, bottom - 1, form::colours::grey);
     }
     for (int slot = 1; slot <= 3; ++slot) {
         const qt::KeyBoxWidget* box = window.keyBox(slot);

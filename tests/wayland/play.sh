@@ -18,6 +18,7 @@
 # Wayland: there the test is skipped.
 #   play.sh DESKTOP ZINDLE START_PICTURE PLACES_SH TOOLS [SCALE]
 # DESKTOP is sway, gnome or kde; TOOLS the folder of find_window and fake_keys.
+# ZINDLE_DESKTOP_ENTRY names the desktop entry the build installs.
 set -eu
 desktop=$1
 zindle=$2
@@ -120,6 +121,12 @@ cp "$out/screen.png" "wayland-$desktop-$scale-start.png"   # the desktop as a pl
 if command -v compositor_place >/dev/null; then
     told=$(compositor_place)
     [ "$told" = "$left $top $size" ] || fail "the window is at $told, its picture at $left $top"
+    # The compositor takes the icon, the dock entry and the grouping from
+    # the desktop entry named by the app id.
+    app_id=$(compositor_app_id)
+    [ "$app_id.desktop" = "$(basename "$ZINDLE_DESKTOP_ENTRY")" ] ||
+        fail "the window's app id is $app_id; the desktop entry is $(basename "$ZINDLE_DESKTOP_ENTRY")"
+    echo "the window's app id is $app_id, its desktop entry's name"
 fi
 echo "the window's picture stands at $left, $top on $desktop"
 # On GNOME, where Qt draws the title bar, it is GNOME's own (Adwaita's

@@ -5,7 +5,8 @@
 # border, and sets $sway_ipc; "start_sway WxH xwayland" also starts its X
 # server and sets $x_display. The desktop's verbs for play.sh: typekeys
 # types letters and spaces through wtype, grab takes a screenshot with grim,
-# compositor_place tells where sway has the window.
+# compositor_place tells where sway has the window, compositor_app_id
+# under which app id.
 start_sway() {
     xwayland=disable
     [ "${2:-}" != xwayland ] || xwayland=force
@@ -40,8 +41,10 @@ start_desktop() { start_sway 1024x768; }
 # virtual keyboard: each call waits 300 ms before it types.
 typekeys() { session wtype -s 300 "$@"; }
 grab() { session grim "$1"; }
-# Where sway has the window: "X Y WxH".
-compositor_place() {
-    session SWAYSOCK="$sway_ipc" swaymsg -t get_tree | /usr/bin/python3 "$here/window_rect.py" "${1:-Zindle}" |
-        awk '{ print $1, $2, $3 "x" $4 }'
+# Where sway has the window: "X Y WxH"; compositor_app_id, the app id
+# the window gave sway.
+sway_window() {
+    session SWAYSOCK="$sway_ipc" swaymsg -t get_tree | /usr/bin/python3 "$here/window_rect.py" "${1:-Zindle}"
 }
+compositor_place() { sway_window "$@" | awk '{ print $1, $2, $3 "x" $4 }'; }
+compositor_app_id() { sway_window | awk '{ print $5 }'; }

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""Prints "x y width height" of the window named argv[1] in sway's tree (JSON
-on standard input); exits 1 when there is none."""
+"""Prints "x y width height app_id" of the window named argv[1] in sway's
+tree (JSON on standard input), the app id "-" for an X11 window; exits 1
+when there is none."""
 import json
 import sys
 
@@ -14,6 +15,6 @@ def windows(node):
 for node in windows(json.load(sys.stdin)):
     if node.get("name") == sys.argv[1] and node.get("pid"):
         r = node["rect"]
-        print(r["x"], r["y"], r["width"], r["height"])
+        print(r["x"], r["y"], r["width"], r["height"], node.get("app_id") or "-")
         sys.exit(0)
 sys.exit(1)
