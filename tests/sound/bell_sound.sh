@@ -20,17 +20,7 @@ offscreen="QT_QPA_PLATFORM=offscreen"
 
 # No sound server at all, then one that never answers: the program, which
 # asks and then stays for no time, ends within 5 s.
-served /usr/bin/python3 -c '
-import socket, sys
-s = socket.socket(socket.AF_UNIX)
-s.bind(sys.argv[1])
-s.listen(16)
-taken = []
-while True:
-    taken.append(s.accept()[0])
-' "$work/run/deaf" &
-track $!
-waits "no deaf socket" test -S "$work/run/deaf"
+start_deaf_socket
 for server in nothing-here deaf; do
     session $offscreen PULSE_SERVER="unix:$work/run/$server" timeout 5 "$beep_check" 0 >"$work/$server" 2>&1 ||
         fail "the beeps with the server $server did not return at once: $(cat "$work/$server")"
@@ -66,12 +56,7 @@ start_pipewire
 bursts "unix:$work/run/pulse/native" pipewire-pulse
 
 # PulseAudio, healthy, then stopped.
-served pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes \
-    --load="module-null-sink sink_name=zindle_bell" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$work/run/pa" >"$work/pa.log" 2>&1 &
-pa=$!
-track $pa
-waits "PulseAudio did not start" session PULSE_SERVER="unix:$work/run/pa" pactl info
+start_pulseaudio
 bursts "unix:$work/run/pa" pulseaudio
 served PULSE_SERVER="unix:$work/run/pa" parec --latency-msec=10 --raw --format=s16le --channels=1 \
     --rate=8000 -d zindle_bell.monitor >"$work/stopped.raw" &

@@ -86,12 +86,7 @@ echo "after the server ran again: $sounds; $(($(bells) - 7)) new stream(s)"
 [ "${sounds%% *}" -eq 0 ] || fail "bells of the stopped game were heard once the server ran again: $sounds"
 
 echo "PulseAudio stopped before the game starts"
-served pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes \
-    --load="module-null-sink sink_name=zindle_bell" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$work/run/pa" >"$work/pa.log" 2>&1 &
-pa=$!
-track $pa
-waits "PulseAudio did not start" session PULSE_SERVER="unix:$work/run/pa" pactl info
+start_pulseaudio
 kill -STOP "$pa"
 start_game "unix:$work/run/pa"
 first_hit
@@ -101,17 +96,7 @@ kill "$game"
 kill -CONT "$pa"
 
 echo "a socket that takes the connection and never answers"
-served /usr/bin/python3 -c '
-import socket, sys
-s = socket.socket(socket.AF_UNIX)
-s.bind(sys.argv[1])
-s.listen(16)
-taken = []
-while True:
-    taken.append(s.accept()[0])
-' "$work/run/deaf" &
-track $!
-waits "no deaf socket" test -S "$work/run/deaf"
+start_deaf_socket
 start_game "unix:$work/run/deaf"
 first_hit
 ends_on_time

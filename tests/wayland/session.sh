@@ -66,6 +66,32 @@ start_pipewire() {
     waits "the null sink is not the default" session pactl set-default-sink zindle_bell
 }
 
+# start_pulseaudio: a PulseAudio server of its own at unix:$work/run/pa
+# (its pid in $pa), with a null sink, zindle_bell.
+start_pulseaudio() {
+    served pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes \
+        --load="module-null-sink sink_name=zindle_bell" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$work/run/pa" >"$work/pa.log" 2>&1 &
+    pa=$!
+    track $pa
+    waits "PulseAudio did not start" session PULSE_SERVER="unix:$work/run/pa" pactl info
+}
+# start_deaf_socket: at unix:$work/run/deaf, a "sound server" that takes
+# every connection and never answers.
+start_deaf_socket() {
+    served /usr/bin/python3 -c '
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen(16)
+taken = []
+while True:
+    taken.append(s.accept()[0])
+' "$work/run/deaf" &
+    track $!
+    waits "no deaf socket" test -S "$work/run/deaf"
+}
+
 # The evdev codes of letters and the space; keycodes KEY... prints them
 # in turn.
 keycode() {
