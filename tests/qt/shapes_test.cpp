@@ -24,19 +24,7 @@ protected:
         window.button()->setText({});
         window.button()->clearFocus();
         const double scale = window.devicePixelRatioF();
-        return matchesImage(painted(scale), laidOut(window, scale), QStringLiteral("shapes-%1-at-%2").arg(QLatin1String(state)).arg(scale));
-    }
-
-    // The window and its controls painted at `scale` on a magenta ground,
-    // which stays wherever nothing painted.
-    QImage painted(double scale)
-    {
-        QImage image(QSize(window.width(), window.height()) * scale, QImage::Format_RGB32);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::magenta);
-        window.render(&image, {}, {}, QWidget::DrawChildren);
-        image.setDevicePixelRatio(1);
-        return image;
+        return matchesImage(grab(), laidOut(window, scale), QStringLiteral("shapes-%1-at-%2").arg(QLatin1String(state)).arg(scale));
     }
 };
 

@@ -5,7 +5,6 @@
 # while the bells' server does not answer. Three servers:
 #  - PipeWire's PulseAudio front, healthy for a first game (its seven bells
 #    counted there), then stopped (SIGSTOP) in the middle of the second;
-#    once it runs again, no bell of that game is heard;
 #  - a PulseAudio server stopped before the game starts;
 #  - a socket that takes the connection and never answers.
 # "On time" is Continue on the screen within 16.5 s of the first hit.
@@ -70,20 +69,11 @@ first_hit
 ends_on_time
 for _ in $(seq 100); do [ "$(bells)" -ge 7 ] && break; sleep 0.1; done
 [ "$(bells)" -eq 7 ] || fail "the first game gave $(bells) bell streams, not 7"
-pulse=$pulse_front
 first_hit
-ends_on_time "$pulse"
+ends_on_time "$pulse_front"
 first_hit
-served parec --latency-msec=10 --raw --format=s16le --channels=1 --rate=8000 \
-    -d zindle_bell.monitor >"$work/after.raw" &
-recorder=$!
-track $recorder
-kill -CONT "$pulse"
-sleep 3
-kill "$recorder" "$game"
-sounds=$(/usr/bin/python3 "$here/count_sounds.py" 8000 <"$work/after.raw")
-echo "after the server ran again: $sounds; $(($(bells) - 7)) new stream(s)"
-[ "${sounds%% *}" -eq 0 ] || fail "bells of the stopped game were heard once the server ran again: $sounds"
+kill "$game"
+kill -CONT "$pulse_front"
 
 echo "PulseAudio stopped before the game starts"
 start_pulseaudio
