@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // zindle-bell: rings the sound theme's bell through libcanberra for the
-// game, on platforms without a bell of their own. The game starts it with a
-// socket as standard input and sends one byte for each bell; the helper
+// game, on platforms without a bell of their own. The game starts it soon
+// after its own start, with a socket as standard input, and it connects to
+// the sound server at once. The game sends one byte for each bell; the helper
 // answers each with one byte once the sound server has taken the bell. A
 // sound server that hangs holds this process, never the game: the game ends
 // it when a bell is not taken in time, and when the game closes. It also
@@ -28,13 +29,18 @@ public:
             return;
         auto create = reinterpret_cast<Create>(dlsym(library, "ca_context_create"));
         auto changeProps = reinterpret_cast<ChangeProps>(dlsym(library, "ca_context_change_props"));
+        auto open = reinterpret_cast<Open>(dlsym(library, "ca_context_open"));
         play_ = reinterpret_cast<Play>(dlsym(library, "ca_context_play"));
-        if (create == nullptr || changeProps == nullptr || play_ == nullptr || create(&context_) != 0) {
+        if (create == nullptr || changeProps == nullptr || open == nullptr || play_ == nullptr ||
+            create(&context_) != 0) {
             context_ = nullptr;
             return;
         }
         changeProps(context_, "application.name", "Zindle", "application.id", ZINDLE_APP_ID,
                     static_cast<char*>(nullptr));
+        // Connected now, long before the first end of a game: the bells
+        // then only have to be played.
+        open(context_);
     }
 
     // Returns once the sound server has the bell (or has refused it).
@@ -51,6 +57,7 @@ public:
 private:
     using Create = int (*)(void**);
     using ChangeProps = int (*)(void*, ...);
+    using Open = int (*)(void*);
     using Play = int (*)(void*, std::uint32_t, ...);
     void* context_ = nullptr;
     Play play_ = nullptr;
@@ -60,11 +67,9 @@ private:
 
 int main()
 {
-    const pid_t game = getppid();
+    // A game that ends before this line has closed the socket already: the
+    // first read ends the loop.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != game)
-        return 0;   // the game ended before the line above
-    std::signal(SIGPIPE, SIG_IGN);
     EventSound sound;
     char request = 0;
     while (read(STDIN_FILENO, &request, 1) == 1) {

@@ -20,6 +20,8 @@ namespace {
 
 // How long the sound server has to take a bell before it is dropped.
 constexpr int kBellDeadlineMs = 900;
+// When the helper starts, after the game's own start.
+constexpr int kHelperStartMs = 1000;
 
 // The helper: beside the program in a build, and where the installation
 // puts it relative to the program's folder.
@@ -59,9 +61,15 @@ public:
     }
     ~Helper() { stop(); }
 
+    // Starts the helper unless it runs.
+    bool start()
+    {
+        return pid_ > 0 || spawn();
+    }
+
     void ring()
     {
-        if (pid_ <= 0 && !start())
+        if (!start())
             return;
         const char bell = 1;
         if (send(socket_, &bell, 1, MSG_DONTWAIT | MSG_NOSIGNAL) != 1) {
@@ -74,7 +82,7 @@ public:
     }
 
 private:
-    bool start()
+    bool spawn()
     {
         const QByteArray path = helperPath().toLocal8Bit();
         int ends[2];
@@ -102,11 +110,12 @@ private:
     {
         char answers[64];
         ssize_t n = 0;
+        int taken = 0;
         while ((n = recv(socket_, answers, sizeof answers, MSG_DONTWAIT)) > 0)
-            taken_ += static_cast<int>(n);
-        if (taken_ < asked_)
+            taken += static_cast<int>(n);
+        if (taken < asked_)
             stop();
-        asked_ = taken_ = 0;
+        asked_ = 0;
     }
 
     // Killed, never waited for while it may be waiting for the server: a
@@ -122,22 +131,33 @@ private:
             close(socket_);
         pid_ = -1;
         socket_ = -1;
-        asked_ = taken_ = 0;
+        asked_ = 0;
     }
 
     pid_t pid_ = -1;
     int socket_ = -1;
-    int asked_ = 0;
-    int taken_ = 0;
+    int asked_ = 0;   // bells sent since the deadline was set
     QTimer deadline_;
 };
 
+// Where the bell is the helper's, it is started a second after the game,
+// off the way to the first frame, so that it is connected long before the
+// first end of a game, even on a slow machine.
 BellBeep::BellBeep()
     : platformBell_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
+    if (!platformBell_)
+        QTimer::singleShot(kHelperStartMs, &delayedStart_, [this] { helper().start(); });
 }
 
 BellBeep::~BellBeep() = default;
+
+BellBeep::Helper& BellBeep::helper()
+{
+    if (!helper_)
+        helper_ = std::make_unique<Helper>();
+    return *helper_;
+}
 
 void BellBeep::beep()
 {
@@ -145,9 +165,7 @@ void BellBeep::beep()
         QApplication::beep();
         return;
     }
-    if (!helper_)
-        helper_ = std::make_unique<Helper>();
-    helper_->ring();
+    helper().ring();
 }
 
 }  // namespace zindle::qt

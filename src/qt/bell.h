@@ -3,6 +3,8 @@
 
 #include "form/controls.h"
 
+#include <QObject>
+
 #include <memory>
 
 namespace zindle::qt {
@@ -26,8 +28,10 @@ public:
 
 private:
     class Helper;
+    Helper& helper();
     bool platformBell_;
     std::unique_ptr<Helper> helper_;
+    QObject delayedStart_;   // the context of the helper's delayed start
 };
 
 }  // namespace zindle::qt
