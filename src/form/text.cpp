@@ -50,7 +50,7 @@ Text resultText(const Text& scoreCaption)
 {
     const std::size_t first = scoreCaption.find_first_not_of(u' ');
     const Text hits = first == Text::npos ? Text() : scoreCaption.substr(first);
-    return u"Time is up: " + hits + (hits == u"1" ? u" hit." : u" hits.");
+    return u"Time is up, " + hits + (hits == u"1" ? u" hit." : u" hits.");
 }
 
 }  // namespace zindle::form

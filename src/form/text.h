@@ -28,7 +28,7 @@ std::int16_t Asc(const Text& text);
 Text Str(int value);
 
 // What a screen reader is told when a game ends, from the score's caption:
-// "Time is up: 42 hits.", "Time is up: 1 hit.".
+// "Time is up, 42 hits.", "Time is up, 1 hit.".
 Text resultText(const Text& scoreCaption);
 
 }  // namespace zindle::form

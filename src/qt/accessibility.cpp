@@ -123,40 +123,80 @@ private:
     int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
 };
 
-// A key box stands where its strip is drawn. It is named by the letter it
-// waits for, described by its slot's colour ("S", "the yellow letter"), and
-// takes the focus while it holds the keyboard, so that a screen reader says
-// the letter due at every hit.
-class KeyBoxAccessible final : public QAccessibleWidget {
+// The keys stand where the key boxes' strips are drawn, and carry what they
+// tell: the three letters in their order while the game waits ("S, T, I",
+// with commas, so that a lone "A" is read as the letter and not as the
+// article), the letter due while it runs. Orca speaks a change of the
+// focused object's description as it stands; Orca 43, which Debian ships
+// with Qt before 6.8, ignores descriptions changed with the focus staying,
+// and there the keys are a panel named by what they tell.
+class KeysAccessible final : public QAccessibleWidget {
 public:
-    explicit KeyBoxAccessible(KeyBoxWidget* box) : QAccessibleWidget(box, QAccessible::Canvas) {}
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    explicit KeysAccessible(KeysWidget* keys) : QAccessibleWidget(keys, QAccessible::Canvas) {}
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? box().letter() : QAccessibleWidget::text(t);
+        if (t == QAccessible::Name)
+            return QStringLiteral("Letters");
+        return t == QAccessible::Description ? keys().told() : QAccessibleWidget::text(t);
     }
+#else
+    explicit KeysAccessible(KeysWidget* keys) : QAccessibleWidget(keys, QAccessible::Pane) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? keys().told() : QString();
+    }
+#endif
 
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = box().isVisible() && box().isEnabled();
+        s.focusable = keys().isVisible() && keys().isEnabled();
         return s;
     }
 
     QRect rect() const override
     {
-        const QRect strip = box().look().rect();
-        return {box().parentWidget()->mapToGlobal(strip.topLeft()), strip.size()};
+        const auto& window = *static_cast<const FormWindow*>(keys().parentWidget());
+        const QRect strips = window.surface().keyBoxArea();
+        return {window.mapToGlobal(strips.topLeft()), strips.size()};
     }
 
 private:
-    const KeyBoxWidget& box() const { return *static_cast<const KeyBoxWidget*>(widget()); }
+    const KeysWidget& keys() const { return *static_cast<const KeysWidget*>(widget()); }
+};
+
+// "Continue" is a button pressed by its action, named as it tells the end
+// of a game: the result first, then its caption.
+class ButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(ButtonWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? button().spokenName() : QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && button().isVisible())
+            button().click();
+    }
+
+private:
+    ButtonWidget& button() const { return *static_cast<ButtonWidget*>(widget()); }
 };
 
 QAccessibleInterface* zindleAccessible(const QString&, QObject* object)
 {
-    if (auto* box = qobject_cast<KeyBoxWidget*>(object))
-        return new KeyBoxAccessible(box);
+    if (auto* keys = qobject_cast<KeysWidget*>(object))
+        return new KeysAccessible(keys);
+    if (auto* button = qobject_cast<ButtonWidget*>(object))
+        return new ButtonAccessible(button);
     if (auto* window = qobject_cast<FormWindow*>(object))
         return new WindowAccessible(window);
     return nullptr;

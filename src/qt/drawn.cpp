@@ -222,6 +222,14 @@ DrawnKeyBox& Surface::addKeyBox(const form::ControlLayout& entry)
     return *keyBoxes_.back();
 }
 
+QRect Surface::keyBoxArea() const
+{
+    QRect area;
+    for (const auto& box : keyBoxes_)
+        area |= box->rect();
+    return area;
+}
+
 namespace {
 
 void paintItem(QPainter& painter, const Drawn& item, const QRect& area)

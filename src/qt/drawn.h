@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Labels and lines are no windows of their own: they are drawn on the
-// window's surface, in the layout's drawing order, later ones over earlier
-// ones. Only the key boxes and the button are real controls above them.
+// Labels, lines and key boxes are no windows of their own: they are drawn
+// on the window's surface, in the layout's drawing order, later ones over
+// earlier ones, the key boxes last. Only the button is a real control above
+// them.
 
 #include "form/controls.h"
 #include "form/layout.h"
@@ -105,14 +106,17 @@ private:
     QColor colour_;
 };
 
-// The look of a key box: a strip in its slot's colour, dark grey while
-// disabled. The key box itself is a real control above it that draws
-// nothing, so that a hit repaints the surface alone.
-class DrawnKeyBox final : public Drawn {
+// A key box, drawn: a strip in its slot's colour, dark grey while disabled.
+// The keys themselves reach the game through the window's one keyboard
+// widget (widgets.h), so that a hit repaints the surface alone and moves no
+// focus.
+class DrawnKeyBox final : public Drawn, public form::KeyBox {
 public:
     using Drawn::Drawn;
-    void setVisible(bool visible) { show(visible); }
-    void setEnabled(bool enabled) { enable(enabled); }
+    void setVisible(bool visible) override { show(visible); }
+    void setEnabled(bool enabled) override { enable(enabled); }
+    bool visible() const override { return isVisible(); }
+    bool enabled() const override { return isEnabled(); }
     void paint(QPainter& painter) const override;
 };
 
@@ -128,6 +132,8 @@ public:
     DrawnLabel& addLabel(const form::ControlLayout& entry);
     DrawnLine& addLine(const form::ControlLayout& entry);
     DrawnKeyBox& addKeyBox(const form::ControlLayout& entry);
+    // The rectangle that holds every key box's strip.
+    QRect keyBoxArea() const;
     void paint(QPainter& painter, const QRect& area) const;
     // The topmost visible label at `point`, or nullptr.
     const DrawnLabel* labelAt(const QPoint& point) const;

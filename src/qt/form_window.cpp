@@ -37,8 +37,11 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
     setPalette(pal);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+    keys_ = new KeysWidget(this, [this](const QString& t) { typed(t); });
     host_ = std::make_unique<form::FormHost>(static_cast<form::Toolkit&>(*this), layout);
     score_ = label(QStringLiteral("Lblpisteet"));
+    for (int slot = 1; slot <= 3; ++slot)
+        letters_.push_back(label(QStringLiteral("Lblletter%1").arg(slot)));
 }
 
 FormWindow::~FormWindow() = default;
@@ -47,15 +50,14 @@ form::Label& FormWindow::makeLabel(const form::ControlLayout& entry) { return su
 
 form::Line& FormWindow::makeLine(const form::ControlLayout& entry) { return surface_.addLine(entry); }
 
+// Whichever key box holds the keyboard, the keys come through the one
+// keyboard widget.
 form::KeyBox& FormWindow::makeKeyBox(const form::ControlLayout& entry)
 {
-    const DrawnLabel* letter = label(QStringLiteral("Lblletter%1").arg(entry.group));
-    Q_ASSERT(letter != nullptr);   // the big letters come before the key boxes
-    auto* box = new KeyBoxWidget(entry, this, surface_.addKeyBox(entry), *letter,
-                                 [this](const QString& t) { typed(t); });
-    keyBoxes_.push_back(box);
-    focusable_.emplace_back(&entry, box);
-    return *box;
+    DrawnKeyBox& box = surface_.addKeyBox(entry);
+    keyBoxes_.push_back(&box);
+    focusable_.emplace_back(&entry, keys_);
+    return box;
 }
 
 form::PushButton& FormWindow::makeButton(const form::ControlLayout& entry)
@@ -98,24 +100,39 @@ void FormWindow::showCentred()
     host_->settleKeyboard();
 }
 
-// Once an event has been handled: the key box or the button that the host
-// says holds the keyboard gets it, and assistive technologies hear what
-// changed. When the keyboard passes to "Continue" they hear the result
-// first.
+// Once an event has been handled: the keyboard widget, while a key box
+// holds the keyboard, or the button gets the keyboard, and assistive
+// technologies hear what changed. What the player must hear comes first:
+// the letter due, or the result as the keyboard passes to "Continue".
 void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 {
     QWidget* holder = nullptr;
     for (const auto& [entry, widget] : focusable_)
         if (entry == keyboardHolder)
             holder = widget;
-    if (holder == button_ && holder_ != button_ && score_ != nullptr)
+    if (holder == keys_)
+        tellLetters();
+    else if (holder == button_ && holder_ != button_ && score_ != nullptr)
         button_->tellResult(score_->caption());
     holder_ = holder;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
     surface_.announceChanges();
-    for (KeyBoxWidget* box : keyBoxes_)
-        box->announceLetter();
+}
+
+// While the game runs, the letter due; while it waits, the three in their
+// order, as the player will hit them.
+void FormWindow::tellLetters()
+{
+    const int due = host_->keyBoxHolding();
+    if (timer_->enabled() && due >= 1 && due <= static_cast<int>(letters_.size())) {
+        keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->caption());
+        return;
+    }
+    QStringList all;
+    for (const DrawnLabel* letter : letters_)
+        all << letter->caption();
+    keys_->tell(all.join(QStringLiteral(", ")));
 }
 
 // Each character of a key press is a key press of its own, delivered to the
@@ -199,7 +216,7 @@ const DrawnLine* FormWindow::line(int index) const
     return dynamic_cast<const DrawnLine*>(drawn(QStringLiteral("Line1(%1)").arg(index)));
 }
 
-KeyBoxWidget* FormWindow::keyBox(int slot) const
+const DrawnKeyBox* FormWindow::keyBox(int slot) const
 {
     return slot >= 1 && slot <= static_cast<int>(keyBoxes_.size()) ? keyBoxes_[static_cast<std::size_t>(slot - 1)]
                                                                     : nullptr;

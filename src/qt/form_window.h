@@ -34,8 +34,11 @@ public:
     void load(form::FormEvents& events);
     void showCentred();
 
-    // The key box or the button that holds the keyboard, or nullptr.
+    // The keyboard widget (while a key box holds the keyboard) or the
+    // button, or nullptr; and the key box, 1 to 3, that holds it, or 0.
     QWidget* keyboardHolder() const { return holder_; }
+    int keyBoxHolding() const { return host_->keyBoxHolding(); }
+    KeysWidget* keys() const { return keys_; }
     // Labels, tiles and lines by their object names ("Lblpisteet",
     // "Lbltext1(3)", "Line1(0)"), drawn on the window's surface.
     const DrawnLabel* label(const QString& objectName) const;
@@ -43,7 +46,7 @@ public:
     const DrawnLine* line(int index) const;
     const Surface& surface() const { return surface_; }
     Surface& surface() { return surface_; }
-    KeyBoxWidget* keyBox(int slot) const;
+    const DrawnKeyBox* keyBox(int slot) const;
     // A tile pressed other than with the mouse (an assistive technology's
     // press action): chooses its letter exactly as a click does, if the
     // tile is shown and free.
@@ -73,16 +76,19 @@ private:
     void settled(const form::ControlLayout* keyboardHolder) override;
 
     void typed(const QString& text);
+    void tellLetters();
 
     const Drawn* drawn(const QString& objectName) const;
 
     Surface surface_{*this};
     const DrawnLabel* pressed_ = nullptr;   // the label a left button went down on
+    KeysWidget* keys_ = nullptr;
     std::vector<std::pair<const form::ControlLayout*, QWidget*>> focusable_;   // key boxes and the button
     ButtonWidget* button_ = nullptr;
     std::unique_ptr<TimerControl> timer_;
     BellBeep beep_;
-    std::vector<KeyBoxWidget*> keyBoxes_;
+    std::vector<DrawnKeyBox*> keyBoxes_;
+    std::vector<const DrawnLabel*> letters_;   // the three big letters
     const DrawnLabel* score_ = nullptr;
     QWidget* holder_ = nullptr;
     bool painted_ = false;

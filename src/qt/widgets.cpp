@@ -3,6 +3,7 @@
 
 #include "qt/device_pixels.h"
 #include "qt/fonts.h"
+#include "qt/spoken.h"
 #include "form/text.h"
 
 #include <QAccessible>
@@ -11,49 +12,32 @@
 
 namespace zindle::qt {
 
-// ---- KeyBoxWidget -----------------------------------------------------------
+// ---- KeysWidget -------------------------------------------------------------
 
-KeyBoxWidget::KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look,
-                           const DrawnLabel& letter, std::function<void(const QString&)> onText)
-    : QWidget(parent), look_(look), letter_(letter), toldLetter_(letter.caption()), onText_(std::move(onText))
+KeysWidget::KeysWidget(QWidget* parent, std::function<void(const QString&)> onText)
+    : QWidget(parent), onText_(std::move(onText))
 {
-    setObjectName(objectNameOf(entry));
-    // No area of its own: nothing of it is ever painted. Its place is the
-    // strip's.
-    setGeometry(QRect(look.rect().topLeft(), QSize(0, 0)));
-    setAccessibleDescription(QStringLiteral("the %1 letter").arg(slotName(entry.group)));
-    // The window hands the keyboard to the box that is due; the player never
-    // moves it with a click or the Tab key.
+    setObjectName(QStringLiteral("Keys"));
+    // No area of its own: a click anywhere reaches the window.
+    setGeometry(QRect(0, 0, 0, 0));
+    // The window hands it the keyboard; the player never moves it with a
+    // click or the Tab key.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    QWidget::setEnabled(entry.enabled);
-    QWidget::setVisible(entry.visible);
 }
 
-void KeyBoxWidget::setVisible(bool visible)
+// Told as a screen reader speaks it at once, without a role or anything
+// else, cutting what it was saying: the echo of the key just typed too.
+void KeysWidget::tell(const QString& words)
 {
-    QWidget::setVisible(visible);
-    look_.setVisible(visible);
-}
-
-void KeyBoxWidget::setEnabled(bool enabled)
-{
-    QWidget::setEnabled(enabled);
-    look_.setEnabled(enabled);
-}
-
-void KeyBoxWidget::announceLetter()
-{
-    if (letter_.caption() == toldLetter_)
+    if (words == told_)
         return;
-    toldLetter_ = letter_.caption();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    told_ = words;
+    if (QAccessible::isActive())
+        tellNow(QAccessible::queryAccessibleInterface(this));
 }
 
-void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
+void KeysWidget::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
     const QString text = event->text();
@@ -62,15 +46,19 @@ void KeyBoxWidget::keyPressEvent(QKeyEvent* event)
 }
 
 // Tab and Backtab are ordinary keys here: they reach the key press handler
-// and never move the keyboard to another box.
-bool KeyBoxWidget::focusNextPrevChild(bool) { return false; }
+// and never move the keyboard.
+bool KeysWidget::focusNextPrevChild(bool) { return false; }
 
 // ---- ButtonWidget -----------------------------------------------------------
 
 ButtonWidget::ButtonWidget(const form::ControlLayout& entry, QWidget* parent, std::function<void()> onClick)
     : QPushButton(QString::fromStdU16String(std::u16string(entry.caption)), parent),
-      face_(toQColor(entry.backColour)), text_(entry.textColour)
+      face_(toQColor(entry.backColour)), text_(entry.textColour), again_(new QTimer(this))
 {
+    spokenName_ = text();
+    again_->setSingleShot(true);
+    again_->setInterval(500);
+    QObject::connect(again_, &QTimer::timeout, this, &ButtonWidget::tellAgain);
     setObjectName(objectNameOf(entry));
     setGeometry(pixelRect(entry.rect));
     setFont(fontFor(form::style(entry.style)));
@@ -83,21 +71,41 @@ ButtonWidget::ButtonWidget(const form::ControlLayout& entry, QWidget* parent, st
     QWidget::setVisible(entry.visible);
 }
 
-void ButtonWidget::setVisible(bool visible) { QPushButton::setVisible(visible); }
+// Hidden, it is "Continue" again, for the next game's end.
+void ButtonWidget::setVisible(bool visible)
+{
+    QPushButton::setVisible(visible);
+    if (!visible) {
+        again_->stop();
+        result_.clear();
+        rename(text());
+    }
+}
 
-// Qt 6.8 and later announce it, and the focus then names the button; before,
-// the button carries it as its description, which the focus reads with it.
 void ButtonWidget::tellResult(const QString& score)
 {
-    const QString result = QString::fromStdU16String(form::resultText(score.toStdU16String()));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (QAccessible::isActive()) {
-        QAccessibleAnnouncementEvent event(this, result);
-        QAccessible::updateAccessibility(&event);
-    }
-#else
-    setAccessibleDescription(result);
-#endif
+    result_ = QString::fromStdU16String(form::resultText(score.toStdU16String()));
+    toldAgain_ = false;
+    rename(result_ + QLatin1Char(' ') + text());
+}
+
+// A screen reader speaks the focused object's name when it changes, and
+// only then: told again, the name gains or loses a full stop at its end,
+// which is not heard.
+void ButtonWidget::tellAgain()
+{
+    if (result_.isEmpty() || !hasFocus())
+        return;
+    toldAgain_ = !toldAgain_;
+    rename(result_ + QLatin1Char(' ') + text() + (toldAgain_ ? QStringLiteral(".") : QString()));
+}
+
+void ButtonWidget::rename(const QString& name)
+{
+    if (name == spokenName_)
+        return;
+    spokenName_ = name;
+    tellTextChanged(QAccessible::queryAccessibleInterface(this), QAccessible::NameChanged);
 }
 
 // A flat face in its own colour with a raised edge, sunken while pressed.
@@ -138,6 +146,7 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event)
             click();
         break;
     default:
+        again_->start();
         break;
     }
     event->accept();

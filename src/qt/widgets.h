@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The Qt side of the control contract for the controls that are real
-// widgets: the key boxes and the button. Labels and lines are drawn on the
-// window's surface (drawn.h).
+// The real widgets: the one that takes the keys for the key boxes, and the
+// button. Labels, lines and the key boxes' strips are drawn on the window's
+// surface (drawn.h).
 
 #include "qt/drawn.h"
 #include "qt/look.h"
@@ -11,6 +11,7 @@
 #include "form/layout.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -18,54 +19,49 @@
 
 namespace zindle::qt {
 
-// A strip that receives the key presses while it holds the keyboard. Each
-// character a key press produces goes to `onText`; keys that produce none
-// (Shift, arrows, function keys) are dropped. The strip is drawn on the
-// window's surface (`look`); the widget itself has no area, so a hit that
-// hands the keyboard on repaints the surface alone. To assistive
-// technologies it is the letter it waits for, its slot's big letter
-// (`letter`), described by the slot's colour.
-class KeyBoxWidget final : public QWidget, public form::KeyBox {
+// The keyboard's way into the game: the one widget that holds the keyboard
+// while a key box does, whichever it is. Each character a key press
+// produces goes to `onText`, which hands it to the key box that holds the
+// keyboard; keys that produce none (Shift, arrows, function keys) are
+// dropped. It has no area and draws nothing. Since the keyboard stays with
+// it through a whole game, a screen reader hears no change of focus at a
+// hit, only what the widget tells: the three letters in their order while
+// the game waits, the letter due while it runs.
+class KeysWidget final : public QWidget {
     Q_OBJECT
 
 public:
-    KeyBoxWidget(const form::ControlLayout& entry, QWidget* parent, DrawnKeyBox& look, const DrawnLabel& letter,
-                 std::function<void(const QString&)> onText);
-
-    void setVisible(bool visible) override;
-    void setEnabled(bool enabled) override;
-    bool visible() const override { return !isHidden(); }
-    bool enabled() const override { return isEnabled(); }
-    const DrawnKeyBox& look() const { return look_; }
-    QString letter() const { return letter_.caption(); }
-    // Once an event has been handled: tells assistive technologies that
-    // the letter it waits for has changed, if it has.
-    void announceLetter();
+    KeysWidget(QWidget* parent, std::function<void(const QString&)> onText);
+    // What a screen reader is to say now; told only when it changes.
+    void tell(const QString& words);
+    QString told() const { return told_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
-    DrawnKeyBox& look_;
-    const DrawnLabel& letter_;
-    QString toldLetter_;
+    QString told_;
     std::function<void(const QString&)> onText_;
 };
 
 // The "Continue" button. It holds the keyboard at the end of a game: Space
 // or Enter presses it, and every other key, letters and Tab included, does
 // nothing, so a player still hammering letters when the clock runs out does
-// not continue by accident.
+// not continue by accident. Such keys cut a screen reader's speech: half a
+// second after the last of them the result is told again.
 class ButtonWidget final : public QPushButton, public form::PushButton {
     Q_OBJECT
 
 public:
     ButtonWidget(const form::ControlLayout& entry, QWidget* parent, std::function<void()> onClick);
     void setVisible(bool visible) override;
-    // Before it takes the keyboard at the end of a game: the result, as a
-    // screen reader will say it with the button ("Time is up: 42 hits.").
+    // Before it takes the keyboard at the end of a game: the result, which
+    // a screen reader says first, as the button's name ("Time is up, 42
+    // hits. Continue"); the caption stays "Continue".
     void tellResult(const QString& score);
+    // What a screen reader calls it: "Continue", or the result first.
+    QString spokenName() const { return spokenName_; }
     bool visible() const override { return !isHidden(); }
     bool enabled() const override { return isEnabled(); }
 
@@ -75,8 +71,15 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void tellAgain();
+    void rename(const QString& name);
+
     QColor face_;
     std::optional<form::Colour> text_;
+    QString result_;
+    QString spokenName_;
+    QTimer* again_;
+    bool toldAgain_ = false;
 };
 
 }  // namespace zindle::qt

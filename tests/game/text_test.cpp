@@ -19,10 +19,10 @@ TEST(NumberCaption, KeepsOneBlankForTheSign)
 // The words change at one hit.
 TEST(Result, CountsTheHitsInWords)
 {
-    EXPECT_EQ(resultText(Str(0)), u"Time is up: 0 hits.");
-    EXPECT_EQ(resultText(Str(1)), u"Time is up: 1 hit.");
-    EXPECT_EQ(resultText(Str(2)), u"Time is up: 2 hits.");
-    EXPECT_EQ(resultText(Str(42)), u"Time is up: 42 hits.");
+    EXPECT_EQ(resultText(Str(0)), u"Time is up, 0 hits.");
+    EXPECT_EQ(resultText(Str(1)), u"Time is up, 1 hit.");
+    EXPECT_EQ(resultText(Str(2)), u"Time is up, 2 hits.");
+    EXPECT_EQ(resultText(Str(42)), u"Time is up, 42 hits.");
 }
 
 TEST(UpperCase, MapsOneCharacterToOne)

@@ -93,9 +93,9 @@ QImage laidOut(const qt::FormWindow& window, double scale)
         device.line(right - 1, y + 1, right - 1, bottom - 1, form::colours::grey);
     }
     for (int slot = 1; slot <= 3; ++slot) {
-        const qt::KeyBoxWidget* box = window.keyBox(slot);
-        if (!box->isHidden())
-            device.fill(device.map(box->look().entry().rect),
+        const qt::DrawnKeyBox* box = window.keyBox(slot);
+        if (box->isVisible())
+            device.fill(device.map(box->entry().rect),
                         box->isEnabled() ? form::slotColour(slot) : form::colours::darkGrey);
     }
     return image;

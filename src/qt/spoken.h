@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAccessible>
+
+namespace zindle::qt {
+
+// Tells assistive technologies that the name or the description
+// (`QAccessible::NameChanged`, `DescriptionChanged`) of `object` has
+// changed, with its new text, which a screen reader speaks when the object
+// has the focus.
+void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change);
+
+// Has a screen reader say the words `object`, which has the focus, tells
+// (its description; before Qt 6.8 its name), at once and alone: it cuts
+// what the reader was saying, the echo of a key just typed included, and
+// adds no role.
+void tellNow(QAccessibleInterface* object);
+
+}  // namespace zindle::qt
