@@ -15,7 +15,9 @@ package_packages="dpkg-dev file lintian"
 # with python3-fonttools from DejaVu Sans Bold must not change it either.
 # librsvg2-common lets AppStream's compose read the scalable icon, as on
 # the build servers that make a software centre's catalogue.
-test_packages="fonts-inter python3-fonttools fonts-dejavu-core librsvg2-common googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian diffoscope-minimal appstream-compose openbox dbus-x11 sway wtype grim imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi xwayland mutter kwin-wayland pipewire pipewire-pulse wireplumber gstreamer1.0-pipewire gstreamer1.0-tools gstreamer1.0-plugins-good python3-dbus python3-gi plasma-wayland-protocols libwayland-dev"
+# Orca plays the game by ear through speech-dispatcher and espeak-ng, in an
+# English locale that the test makes from the "locales" package's sources.
+test_packages="fonts-inter python3-fonttools fonts-dejavu-core librsvg2-common googletest libgtest-dev libx11-dev libxtst-dev xvfb xauth xdotool x11-utils lintian diffoscope-minimal appstream-compose openbox dbus-x11 sway wtype grim imagemagick desktop-file-utils appstream devscripts dpkg-dev file binutils-mingw-w64-x86-64 strace pulseaudio pulseaudio-utils sox libsox-fmt-all dbus at-spi2-core python3-pyatspi xwayland mutter kwin-wayland pipewire pipewire-pulse wireplumber gstreamer1.0-pipewire gstreamer1.0-tools gstreamer1.0-plugins-good python3-dbus python3-gi plasma-wayland-protocols libwayland-dev orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng gsettings-desktop-schemas libglib2.0-bin locales"
 
 wanted="$build_packages $runtime_packages"
 case "${1:-}" in

@@ -1,11 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Screen readers can follow the game, and a player working through them can
-# play it: under a private D-Bus session with the accessibility bus switched
-# on as a screen reader switches it on, the tree of the real program is read
-# over AT-SPI; D, G and P are chosen through the tiles' press actions alone,
-# two games are played by ear at two paces, the first continued with Space,
-# and the second through Continue's action.
+# Screen readers can follow the game and act in it: under a private D-Bus
+# session with the accessibility bus switched on as a screen reader switches
+# it on, the tree of the real program is read over AT-SPI; D, G and P are
+# chosen through the tiles' press actions alone, and the game, started with
+# its first letter, is left at its end through Continue's action. What a
+# player hears is Orca's test (orca.sh).
 #   accessibility.sh ZINDLE
 set -eu
 zindle=$1
@@ -23,7 +23,6 @@ dbus-run-session -- sh -eu -c "
     /usr/bin/python3 '$here/read_accessibility.py' start
     xdotool windowfocus --sync \"\$window\"
     /usr/bin/python3 '$here/read_accessibility.py' choose
-    /usr/bin/python3 '$here/read_accessibility.py' by-ear 0.15 space
-    /usr/bin/python3 '$here/read_accessibility.py' by-ear 0.25
+    xdotool type d
     /usr/bin/python3 '$here/read_accessibility.py' continue
 "

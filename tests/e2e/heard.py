@@ -9,7 +9,7 @@ import time
 
 STAMP = re.compile(r"^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\] speechd: +(.*)")
 QUEUED = re.compile(r"Queueing message \|(.*)\| with priority")
-SENT = re.compile(r"escaped ssml '(.*)' to '")
+SENT = re.compile(r"Incoming text: \|(.*)$")
 VOICED = re.compile(r"'symbols\.dic' translated '.*' to '(.*)'$")
 
 
@@ -38,7 +38,7 @@ class Message:
 class Heard:
     def __init__(self, path):
         self.path, self.offset, self.partial = path, 0, ""
-        self.messages, self.waiting, self.current, self.voicing = [], [], None, None
+        self.messages, self.waiting, self.current = [], [], None
 
     def poll(self):
         try:
@@ -65,14 +65,16 @@ class Heard:
             self.messages.append(message)
             self.waiting.append(message)
         elif m := SENT.match(what):
-            ssml = m.group(1)
+            text = plain(m.group(1).removesuffix("|"))
             # Those queued before it and never sent were dropped.
-            while self.waiting and self.waiting[0].ssml != ssml:
+            while self.waiting and self.waiting[0].text != text:
                 self.waiting.pop(0).fate = "dropped"
             if self.waiting:
-                self.current = self.voicing = self.waiting.pop(0)
-        elif (m := VOICED.search(what)) and self.voicing is not None:
-            self.voicing.voiced, self.voicing = m.group(1), None
+                self.current = self.waiting.pop(0)
+        elif (m := VOICED.search(what)) and self.waiting:
+            # The words as they go to the synthesizer, the message next
+            # to be sent.
+            self.waiting[0].voiced = m.group(1)
         elif what.startswith("INDEX MARK: ") and self.current is not None:
             mark = what[len("INDEX MARK: "):].strip()
             if mark == "__spd_begin":

@@ -7,6 +7,7 @@
 # speech-dispatcher's own log. Every server is this script's own: X, window
 # manager, session and accessibility buses, PulseAudio, speech-dispatcher.
 #   orca.sh ZINDLE [SETTINGS] -- PLAYER-ARGUMENTS   (see orca_player.py)
+# ZINDLE_SPEECH_LOG=FILE keeps speech-dispatcher's log there.
 set -eu
 zindle=$1
 shift
@@ -25,11 +26,18 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/"
 sed -i -e '/^#* *LogLevel /d' -e '/^#* *LogDir /d' "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 printf 'LogLevel 5\nLogDir "%s"\n' "$work/speech" >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+# Orca speaks in the language of its locale, and speech-dispatcher reads
+# punctuation aloud by that language's rules: English, made here, as most
+# players have it.
+mkdir "$work/locale"
+localedef -i en_US -f UTF-8 "$work/locale/en_US.UTF-8" || fail "localedef made no English locale"
 openbox >/dev/null 2>&1 &
 track $!
 
 dbus-run-session -- sh -eu -c '
-    trap "kill \$(jobs -p) 2>/dev/null || true" EXIT
+    # ZINDLE_SPEECH_LOG: where to keep what speech-dispatcher logged.
+    trap "kill \$(jobs -p) 2>/dev/null || true
+          [ -z \"\${ZINDLE_SPEECH_LOG:-}\" ] || cp \"\$0/speech/speech-dispatcher.log\" \"\$ZINDLE_SPEECH_LOG\"" EXIT
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
         string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
     pulseaudio -n --daemonize=no --exit-idle-time=-1 -L module-native-protocol-unix \
@@ -38,12 +46,12 @@ dbus-run-session -- sh -eu -c '
     pactl set-default-sink speech
     speech-dispatcher -s -t 0 >"$0/speech-dispatcher.out" 2>&1 &
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
-    orca >"$0/orca.out" 2>&1 &
+    LOCPATH="$0/locale" LANG=en_US.UTF-8 orca >"$0/orca.out" 2>&1 &
     "$1" & game=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Zindle\$" | head -1)
     xdotool windowfocus --sync "$window"
     shift
     /usr/bin/python3 "'$here'/orca_player.py" "$0/speech/speech-dispatcher.log" "$@" || {
-        status=$?; tail -5 "$0/orca.out" >&2; cp -r "$0/speech" /tmp/orca-speech-last 2>/dev/null || true; exit $status; }
-    cp -r "$0/speech" /tmp/orca-speech-last 2>/dev/null || true; kill -0 $game
+        status=$?; tail -5 "$0/orca.out" >&2; exit $status; }
+    kill -0 $game
 ' "$work" "$zindle" "$@" 
