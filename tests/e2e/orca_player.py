@@ -29,8 +29,9 @@ def key(name):
 
 
 def echo_of(message, keys):
-    """Orca's echo of a key typed: the key's own name."""
-    return message.text.strip().lower() in keys
+    """Orca's echo of a key typed: the key's own name, in lower case as
+    typed (the letters the game tells are capitals)."""
+    return message.text.strip() in keys
 
 
 def is_result(message):
