@@ -24,6 +24,7 @@ class Message:
         self.voiced = None      # the words as spoken, punctuation read aloud included
         self.began = None       # when its sound began
         self.fate = None        # "whole", "cut", or "dropped"
+        self.ended = None       # when it played to its end or was cut
         self.reached = []       # the character offsets of the words it reached
 
     def reached_word(self, word):
@@ -81,7 +82,7 @@ class Heard:
                 self.current.began = when
             elif mark in ("__spd_end", "__spd_stopped"):
                 self.current.fate = "whole" if mark == "__spd_end" else "cut"
-                self.current = None
+                self.current.ended, self.current = when, None
             elif re.fullmatch(r"\d+:\d+", mark):
                 self.current.reached.append(int(mark.split(":")[0]))
         elif "Cancel received" in what:

@@ -35,23 +35,30 @@ openbox >/dev/null 2>&1 &
 track $!
 
 dbus-run-session -- sh -eu -c '
-    # ZINDLE_SPEECH_LOG: where to keep what speech-dispatcher logged.
-    trap "kill \$(jobs -p) 2>/dev/null || true
+    # Every server started here ends with the session; ZINDLE_SPEECH_LOG:
+    # where to keep what speech-dispatcher logged.
+    servers=""
+    trap "kill \$servers 2>/dev/null || true
           [ -z \"\${ZINDLE_SPEECH_LOG:-}\" ] || cp \"\$0/speech/speech-dispatcher.log\" \"\$ZINDLE_SPEECH_LOG\"" EXIT
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
         string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
     pulseaudio -n --daemonize=no --exit-idle-time=-1 -L module-native-protocol-unix \
         -L "module-null-sink sink_name=speech" >"$0/pulseaudio.log" 2>&1 &
+    servers="$servers $!"
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     pactl set-default-sink speech
     speech-dispatcher -s -t 0 >"$0/speech-dispatcher.out" 2>&1 &
+    servers="$servers $!"
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
     LOCPATH="$0/locale" LANG=en_US.UTF-8 orca >"$0/orca.out" 2>&1 &
-    "$1" & game=$!
+    servers="$servers $!"
+    "$1" &
+    game=$!
+    servers="$servers $game"
     window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Zindle\$" | head -1)
     xdotool windowfocus --sync "$window"
     shift
     /usr/bin/python3 "'$here'/orca_player.py" "$0/speech/speech-dispatcher.log" "$@" || {
         status=$?; tail -5 "$0/orca.out" >&2; exit $status; }
     kill -0 $game
-' "$work" "$zindle" "$@" 
+' "$work" "$zindle" "$@"
