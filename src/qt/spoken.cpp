@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "qt/spoken.h"
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#endif
 
 namespace zindle::qt {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 
 namespace {
 
@@ -47,6 +51,8 @@ bool sendEvent(QAccessibleInterface* source, const QString& member, const QStrin
 }
 
 }  // namespace
+
+#endif
 
 void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change)
 {
