@@ -121,7 +121,9 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 }
 
 // While the game runs, the letter due; while it waits, the three in their
-// order, as the player will hit them.
+// order, as the player will hit them, after a choice with the new letter
+// first ("D. D, T, I"): Orca 51 drops a new description too like the one
+// before, and "D, T, I" after "S, T, I" is.
 void FormWindow::tellLetters()
 {
     const int due = host_->keyBoxHolding();
@@ -129,10 +131,16 @@ void FormWindow::tellLetters()
         keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->caption());
         return;
     }
-    QStringList all;
-    for (const DrawnLabel* letter : letters_)
-        all << letter->caption();
-    keys_->tell(all.join(QStringLiteral(", ")));
+    std::vector<QString> all;
+    QString chosen;
+    for (std::size_t slot = 0; slot < letters_.size(); ++slot) {
+        all.push_back(letters_[slot]->caption());
+        if (toldLetters_.size() == letters_.size() && toldLetters_[slot] != all.back())
+            chosen = all.back();
+    }
+    toldLetters_ = all;
+    const QString order = QStringList(all.begin(), all.end()).join(QStringLiteral(", "));
+    keys_->tell(chosen.isEmpty() ? order : chosen + QStringLiteral(". ") + order);
 }
 
 // Each character of a key press is a key press of its own, delivered to the

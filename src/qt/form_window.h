@@ -89,6 +89,7 @@ private:
     BellBeep beep_;
     std::vector<DrawnKeyBox*> keyBoxes_;
     std::vector<const DrawnLabel*> letters_;   // the three big letters
+    std::vector<QString> toldLetters_;        // as last told while the game waited
     const DrawnLabel* score_ = nullptr;
     QWidget* holder_ = nullptr;
     bool painted_ = false;

@@ -49,11 +49,13 @@ def spoken_as_article(text):
 
 def choose(heard):
     """D, G and A chosen through the tiles' press actions: each choice is
-    heard as the three letters in their order, A as the letter."""
+    heard as the new letter, then the three in their order, A as the
+    letter."""
     import read_accessibility as tree
     heard.wait(lambda m: m.fate == "whole" and m.text.startswith("S, T, I"), 40,
                "the three letters were not heard when the window took the focus")
-    for colour, letter, letters in (("yellow", "D", "D, T, I"), ("orange", "G", "D, G, I"), ("cyan", "A", "D, G, A")):
+    for colour, letter, letters in (("yellow", "D", "D. D, T, I"), ("orange", "G", "G. D, G, I"),
+                                    ("cyan", "A", "A. D, G, A")):
         start = time.time()
         tree.press(tree.tile(colour, letter))
         said = heard.wait(lambda m: m.queued > start and m.fate == "whole", 10,
