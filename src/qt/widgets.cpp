@@ -89,15 +89,24 @@ void ButtonWidget::tellResult(const QString& score)
     rename(result_ + QLatin1Char(' ') + text());
 }
 
-// A screen reader speaks the focused object's name when it changes, and
-// only then: told again, the name gains or loses a full stop at its end,
-// which is not heard.
+// Told again: with Qt 6.8 and later as an announcement, which Orca speaks
+// after what it is saying; before, through the name, which Orca 43 speaks
+// when it changes, and only then: the name gains or loses a full stop at
+// its end, which is not heard. (Orca 51 takes a name that like for no
+// change at all.)
 void ButtonWidget::tellAgain()
 {
     if (result_.isEmpty() || !hasFocus())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent event(this, result_);
+        QAccessible::updateAccessibility(&event);
+    }
+#else
     toldAgain_ = !toldAgain_;
     rename(result_ + QLatin1Char(' ') + text() + (toldAgain_ ? QStringLiteral(".") : QString()));
+#endif
 }
 
 void ButtonWidget::rename(const QString& name)

@@ -206,7 +206,7 @@ def check_choose():
     check(("orange", "F", 0) in changed and ("orange", "A", 1) in changed, "orange F and A did not change: %r" % changed)
     check(of_d == changed, "choosing D announced %r; the tiles that changed: %r" % (of_d, changed))
     holder = keyboard_holder()
-    check(holder == "D, G, P", "after choosing D, G and P the keyboard's holder tells %r" % (holder,))
+    check(holder == "P. D, G, P", "after choosing D, G and P the keyboard's holder tells %r" % (holder,))
     # A blocked tile offers no action, and nothing done to it changes anything.
     blocked = tile("orange", "D")
     check(not enabled(blocked), "orange D is not blocked")
