@@ -4,8 +4,10 @@ orca_player.py: `pace SECS` types the letter due every SECS seconds for a
 whole game and prints, as one line of JSON, after how many hits the next
 letter was heard whole and how long after the key its sound began."""
 import json
+import os
 import statistics
 import subprocess
+import sys
 import threading
 import time
 
@@ -82,6 +84,11 @@ def pace(heard, seconds):
         if said and said[0].began is not None:
             delays.append(said[0].began - typed)
         whole += any(heard_whole(m, recording) for m in said)
+        if os.environ.get("ZINDLE_BY_EAR_DEBUG"):
+            for m in said:
+                print(n, m, m.began and round(m.began - typed, 3), m.ended and round(m.ended - typed, 3),
+                      m.began and m.ended and [recording.loudest(m.began + i * 0.02, m.began + i * 0.02 + 0.02)
+                                               for i in range(int((m.ended - m.began) / 0.02))], file=sys.stderr)
     ordered = sorted(delays)
     print(json.dumps({
         "pace": seconds, "hits": len(hits), "heard_whole": whole,
