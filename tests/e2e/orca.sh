@@ -35,10 +35,12 @@ openbox >/dev/null 2>&1 &
 track $!
 
 dbus-run-session -- sh -eu -c '
-    # Every server started here ends with the session; ZINDLE_SPEECH_LOG:
+    # Every server started here ends with the session, and is waited for:
+    # Orca refuses to start while another Orca runs. ZINDLE_SPEECH_LOG:
     # where to keep what speech-dispatcher logged.
     servers=""
     trap "kill \$servers 2>/dev/null || true
+          wait \$servers 2>/dev/null || true
           [ -z \"\${ZINDLE_SPEECH_LOG:-}\" ] || cp \"\$0/speech/speech-dispatcher.log\" \"\$ZINDLE_SPEECH_LOG\"" EXIT
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
         string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
