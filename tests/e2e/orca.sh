@@ -16,6 +16,8 @@ settings=""
 shift
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../common.sh"
+# Orca refuses to start while another Orca of the same user runs.
+! pgrep -x -u "$(id -u)" orca >/dev/null || fail "another Orca runs for this user; this test starts its own"
 start_xvfb
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run/pulse"
@@ -36,12 +38,24 @@ track $!
 
 dbus-run-session -- sh -eu -c '
     # Every server started here ends with the session, and is waited for:
-    # Orca refuses to start while another Orca runs. ZINDLE_SPEECH_LOG:
-    # where to keep what speech-dispatcher logged.
+    # Orca refuses to start while another Orca runs. Orca 48 at times
+    # outlives SIGTERM; what runs 3 s after it is killed.
+    # ZINDLE_SPEECH_LOG: where to keep what speech-dispatcher logged.
     servers=""
-    trap "kill \$servers 2>/dev/null || true
-          wait \$servers 2>/dev/null || true
-          [ -z \"\${ZINDLE_SPEECH_LOG:-}\" ] || cp \"\$0/speech/speech-dispatcher.log\" \"\$ZINDLE_SPEECH_LOG\"" EXIT
+    running() { [ -r "/proc/$1/status" ] && ! grep -q "^State:.*Z" "/proc/$1/status"; }
+    stop() {
+        kill $servers 2>/dev/null || true
+        for _ in $(seq 30); do
+            alive=""
+            for pid in $servers; do running $pid && alive="$alive $pid"; done
+            [ -z "$alive" ] && break
+            sleep 0.1
+        done
+        [ -z "$alive" ] || kill -9 $alive 2>/dev/null || true
+        wait 2>/dev/null || true
+        [ -z "${ZINDLE_SPEECH_LOG:-}" ] || cp "$0/speech/speech-dispatcher.log" "$ZINDLE_SPEECH_LOG"
+    }
+    trap stop EXIT
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
         string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
     pulseaudio -n --daemonize=no --exit-idle-time=-1 -L module-native-protocol-unix \
