@@ -127,9 +127,9 @@ private:
 // tell: the three letters in their order while the game waits ("S, T, I",
 // with commas, so that a lone "A" is read as the letter and not as the
 // article), the letter due while it runs. Orca speaks a change of the
-// focused object's description as it stands; Orca 43, which Debian ships
-// with Qt before 6.8, ignores descriptions changed with the focus staying,
-// and there the keys are a panel named by what they tell.
+// focused object's description as it stands. Before Qt 6.8 the change goes
+// out as a name (spoken.h), which Orca 43 speaks for a panel and ignores
+// for a canvas: there the keys are a panel named by what they tell.
 class KeysAccessible final : public QAccessibleWidget {
 public:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

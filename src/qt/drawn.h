@@ -121,7 +121,7 @@ public:
 };
 
 // The window's surface: the labels and lines in drawing order, then the
-// looks of the key boxes. It paints what lies in a region, finds what a
+// key boxes. It paints what lies in a region, finds what a
 // click lands on, and asks its widget to paint again only the rectangles
 // that changed.
 class Surface {

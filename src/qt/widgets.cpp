@@ -85,14 +85,13 @@ void ButtonWidget::setVisible(bool visible)
 void ButtonWidget::tellResult(const QString& score)
 {
     result_ = QString::fromStdU16String(form::resultText(score.toStdU16String()));
-    toldAgain_ = false;
     rename(result_ + QLatin1Char(' ') + text());
 }
 
 // Told again: with Qt 6.8 and later as an announcement, which Orca speaks
 // after what it is saying; before, through the name, which Orca 43 speaks
 // when it changes, and only then: the name gains or loses a full stop at
-// its end, which is not heard. (Orca 51 takes a name that like for no
+// its end, which is not heard. (Orca 51 takes names that alike for no
 // change at all.)
 void ButtonWidget::tellAgain()
 {
@@ -104,8 +103,8 @@ void ButtonWidget::tellAgain()
         QAccessible::updateAccessibility(&event);
     }
 #else
-    toldAgain_ = !toldAgain_;
-    rename(result_ + QLatin1Char(' ') + text() + (toldAgain_ ? QStringLiteral(".") : QString()));
+    const QString name = result_ + QLatin1Char(' ') + text();
+    rename(spokenName_ == name ? name + QLatin1Char('.') : name);
 #endif
 }
 

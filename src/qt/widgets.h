@@ -79,7 +79,6 @@ private:
     QString result_;
     QString spokenName_;
     QTimer* again_;
-    bool toldAgain_ = false;
 };
 
 }  // namespace zindle::qt
