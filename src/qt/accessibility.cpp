@@ -123,32 +123,27 @@ private:
     int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
 };
 
-// The keys stand where the key boxes' strips are drawn, and carry what they
-// tell: the three letters in their order while the game waits ("S, T, I",
-// with commas, so that a lone "A" is read as the letter and not as the
-// article), the letter due while it runs. Orca speaks a change of the
-// focused object's description as it stands. Before Qt 6.8 the change goes
-// out as a name (spoken.h), which Orca 43 speaks for a panel and ignores
-// for a canvas: there the keys are a panel named by what they tell.
+// The keys stand where the key boxes' strips are drawn, and are a label
+// named by what they tell: the three letters in their order while the game
+// waits ("S, T, I", with commas, so that a lone "A" is read as the letter
+// and not as the article), the letter due while it runs. Orca speaks a new
+// name of the focused label as it stands, with no role: Orca 48 and later
+// present it as the focus anew, which cuts the echo of the key just typed.
+// Orca 43 says a label's role, and a panel's only when the focus comes to
+// it: before Qt 6.8 the keys are a panel.
 class KeysAccessible final : public QAccessibleWidget {
 public:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    explicit KeysAccessible(KeysWidget* keys) : QAccessibleWidget(keys, QAccessible::Canvas) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return QStringLiteral("Letters");
-        return t == QAccessible::Description ? keys().told() : QAccessibleWidget::text(t);
-    }
+    static constexpr QAccessible::Role role = QAccessible::StaticText;
 #else
-    explicit KeysAccessible(KeysWidget* keys) : QAccessibleWidget(keys, QAccessible::Pane) {}
+    static constexpr QAccessible::Role role = QAccessible::Pane;
+#endif
+    explicit KeysAccessible(KeysWidget* keys) : QAccessibleWidget(keys, role) {}
 
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? keys().told() : QString();
     }
-#endif
 
     QAccessible::State state() const override
     {

@@ -120,7 +120,9 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
     surface_.announceChanges();
 }
 
-// While the game runs, the letter due; while it waits, the three in their
+// While the game runs, the letter due, as a sentence ("T."): Orca 48 says a
+// text of one character as a character, and espeak-ng says a capital one
+// as "capital T"; the full stop is not read. While it waits, the three in their
 // order, as the player will hit them, after a choice with the new letter
 // first ("D. D, T, I"): Orca 51 drops a new description too like the one
 // before, and "D, T, I" after "S, T, I" is.
@@ -128,7 +130,7 @@ void FormWindow::tellLetters()
 {
     const int due = host_->keyBoxHolding();
     if (timer_->enabled() && due >= 1 && due <= static_cast<int>(letters_.size())) {
-        keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->caption());
+        keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->caption() + QLatin1Char('.'));
         return;
     }
     std::vector<QString> all;

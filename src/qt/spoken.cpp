@@ -69,11 +69,13 @@ void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change)
     QAccessible::updateAccessibility(&event);
 }
 
-// Orca 43 speaks a change of the focused object's name as a message, but
-// queues it behind whatever it is saying. It cuts its speech when the
-// focused object's active descendant is the object itself and has a new
-// name ("a single object which changes its name", as Orca has it), and
-// then finds nothing new to say: so the name's change comes right after.
+// Orca 48 and later present a new name of the focused object as the focus
+// anew: they cut their speech, the echo of the key just typed included, and
+// speak the name. Orca 43 speaks it as a message, but queues it behind
+// whatever it is saying. It cuts its speech when the focused object's
+// active descendant is the object itself and has a new name ("a single
+// object which changes its name", as Orca has it), and then finds nothing
+// new to say: so the name's change comes right after.
 void tellNow(QAccessibleInterface* object)
 {
     if (object == nullptr || !QAccessible::isActive())
@@ -82,10 +84,8 @@ void tellNow(QAccessibleInterface* object)
     QDBusConnection bus = accessibilityBus();
     sendEvent(object, QStringLiteral("ActiveDescendantChanged"), QString(),
               QVariant::fromValue(reference(bus.baseService(), pathOf(object))));
-    tellTextChanged(object, QAccessible::NameChanged);
-#else
-    tellTextChanged(object, QAccessible::DescriptionChanged);
 #endif
+    tellTextChanged(object, QAccessible::NameChanged);
 }
 
 }  // namespace zindle::qt

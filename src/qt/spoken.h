@@ -12,7 +12,7 @@ namespace zindle::qt {
 void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change);
 
 // Has a screen reader say the words `object`, which has the focus, tells
-// (its description; before Qt 6.8 its name), at once and alone: it cuts
+// (its name), at once and alone: it cuts
 // what the reader was saying, the echo of a key just typed included, and
 // adds no role.
 void tellNow(QAccessibleInterface* object);

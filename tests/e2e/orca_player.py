@@ -92,6 +92,7 @@ def play(heard):
         following = letters[(letters.index(due) + 1) % 3]
         check(said.words == following,
               "after hit %d (%s) heard %r when %s was due" % (hits + 1, due, said.text, following))
+        check(said.voiced in (None, said.text), "after hit %d the letter was said as %r" % (hits + 1, said.voiced))
         if said.fate != "whole":   # cut by the end of the game
             said = settled(heard, said.queued, due.lower())
             check(is_result(said), "a letter was cut, then %r heard" % said.text)
