@@ -3,6 +3,8 @@
 # Installs what is missing, builds Zindle and runs every test: once in the
 # ordinary build and once built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.
+# ZINDLE_SANITIZED_LABELS, a regular expression of test labels (game, qt,
+# sound, e2e, wayland), runs only those tests in the sanitizer build.
 set -eu
 cd "$(dirname "$0")"
 sh tools/deps.sh test
@@ -17,4 +19,4 @@ ZINDLE_RANDOM_EVENTS=250000 \
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure
+    ctest --test-dir build-sanitize --output-on-failure ${ZINDLE_SANITIZED_LABELS:+-L "$ZINDLE_SANITIZED_LABELS"}
