@@ -122,9 +122,9 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 
 // While the game runs, the letter due, as a sentence ("T."): Orca 48 says a
 // text of one character as a character, and espeak-ng says a capital one
-// as "capital T"; the full stop is not read. While it waits, the three in their
-// order, as the player will hit them, after a choice with the new letter
-// first ("D. D, T, I"): Orca 51 drops a new description too like the one
+// as "capital T"; the full stop is not read. While it waits, the three in
+// their order, as the player will hit them, after a choice with the new
+// letter first ("D. D, T, I"): Orca 51 drops a new name too like the one
 // before, and "D, T, I" after "S, T, I" is.
 void FormWindow::tellLetters()
 {
