@@ -17,10 +17,9 @@ namespace {
 
 // Qt's AT-SPI bridge talks to the accessibility bus over a connection it
 // names "a11y", and gives each object the path of its accessibility id.
-// Before Qt 6.8 the bridge sends a change of name or description with the
-// object itself where the new text belongs, which Orca cannot speak ("bad
-// content sent to speak()"), and it has no event for a change of active
-// descendant. Those events go out here as AT-SPI has them, from the
+// Before Qt 6.8 the bridge sends a change of name with the object itself
+// where the new text belongs, which Orca cannot speak ("bad content sent
+// to speak()"), and it has no event for a change of active descendant. Those events go out here as AT-SPI has them, from the
 // object's own path over the bridge's connection.
 QDBusConnection accessibilityBus() { return QDBusConnection(QStringLiteral("a11y")); }
 
@@ -54,18 +53,16 @@ bool sendEvent(QAccessibleInterface* source, const QString& member, const QStrin
 
 #endif
 
-void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change)
+void tellNameChanged(QAccessibleInterface* object)
 {
     if (object == nullptr || !QAccessible::isActive())
         return;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    const bool name = change == QAccessible::NameChanged;
-    if (sendEvent(object, QStringLiteral("PropertyChange"),
-                  name ? QStringLiteral("accessible-name") : QStringLiteral("accessible-description"),
-                  object->text(name ? QAccessible::Name : QAccessible::Description)))
+    if (sendEvent(object, QStringLiteral("PropertyChange"), QStringLiteral("accessible-name"),
+                  object->text(QAccessible::Name)))
         return;
 #endif
-    QAccessibleEvent event(object, change);
+    QAccessibleEvent event(object, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -85,7 +82,7 @@ void tellNow(QAccessibleInterface* object)
     sendEvent(object, QStringLiteral("ActiveDescendantChanged"), QString(),
               QVariant::fromValue(reference(bus.baseService(), pathOf(object))));
 #endif
-    tellTextChanged(object, QAccessible::NameChanged);
+    tellNameChanged(object);
 }
 
 }  // namespace zindle::qt

@@ -5,11 +5,10 @@
 
 namespace zindle::qt {
 
-// Tells assistive technologies that the name or the description
-// (`QAccessible::NameChanged`, `DescriptionChanged`) of `object` has
-// changed, with its new text, which a screen reader speaks when the object
-// has the focus.
-void tellTextChanged(QAccessibleInterface* object, QAccessible::Event change);
+// Tells assistive technologies that the name of `object` has changed,
+// with its new text, which a screen reader speaks when the object has the
+// focus.
+void tellNameChanged(QAccessibleInterface* object);
 
 // Has a screen reader say the words `object`, which has the focus, tells
 // (its name), at once and alone: it cuts

@@ -113,7 +113,7 @@ void ButtonWidget::rename(const QString& name)
     if (name == spokenName_)
         return;
     spokenName_ = name;
-    tellTextChanged(QAccessible::queryAccessibleInterface(this), QAccessible::NameChanged);
+    tellNameChanged(QAccessible::queryAccessibleInterface(this));
 }
 
 // A flat face in its own colour with a raised edge, sunken while pressed.

@@ -85,8 +85,8 @@ class Heard:
         elif (m := VOICED.search(what)) and self.waiting:
             # The words as they go to the synthesizer, the message next
             # to be sent.
-            waiting = self.waiting[0]
-            waiting.voiced = ("capital " if waiting.capital else "") + m.group(1)
+            if not self.waiting[0].capital:
+                self.waiting[0].voiced = m.group(1)
         elif what.startswith("INDEX MARK: ") and self.current is not None:
             mark = what[len("INDEX MARK: "):].strip()
             if mark == "__spd_begin":
