@@ -21,6 +21,7 @@ public:
     virtual void setFontBold(bool bold) = 0;
     virtual bool visible() const = 0;
     virtual bool enabled() const = 0;
+    virtual Text caption() const = 0;
 };
 
 // A straight line; only its X coordinates (twips) ever change.

@@ -61,9 +61,8 @@ bool FormHost::clickTile(int row, int index)
 {
     if (events_ == nullptr || row < 1 || row > 3 || index < 0 || index >= kTilesPerRow)
         return false;
-    const TileRow& tiles = row == 1 ? controls_.Lbltext1 : row == 2 ? controls_.Lbltext2 : controls_.Lbltext3;
-    const Label& tile = *tiles[static_cast<std::size_t>(index)];
-    if (!tile.visible() || !tile.enabled())
+    const Label& clicked = tile({row, index});
+    if (!clicked.visible() || !clicked.enabled())
         return false;
     deliverTileClick(*events_, row, static_cast<std::int16_t>(index));
     settleKeyboard();
@@ -88,8 +87,63 @@ bool FormHost::tick()
     return true;
 }
 
+bool FormHost::pickerKey(PickerKey key)
+{
+    if (!waiting()) {
+        cursor_.hide();
+        return false;
+    }
+    const std::optional<TilePlace> place = cursor_.place();
+    switch (key) {
+    case PickerKey::Choose:
+        if (place)
+            clickTile(place->row, place->index);   // a blocked tile raises no click
+        return place.has_value();
+    case PickerKey::Hide:
+        hideTileCursor();
+        return place.has_value();
+    default:
+        if (!cursor_.move(key, cursorStart()))
+            return false;
+        toolkit_.settled(keyboardHolder());
+        return true;
+    }
+}
+
+void FormHost::hideTileCursor()
+{
+    if (!cursor_.place())
+        return;
+    cursor_.hide();
+    toolkit_.settled(keyboardHolder());
+}
+
+// The game waits for its first hit: the picker rows are shown, the clock
+// stands and a key box holds the keyboard.
+bool FormHost::waiting() const
+{
+    return events_ != nullptr && !controls_.Tmr1->enabled() && controls_.Lbltext1[0]->visible() &&
+           keyBoxHolding() != 0;
+}
+
+const Label& FormHost::tile(const TilePlace& place) const
+{
+    const TileRow& row = place.row == 1 ? controls_.Lbltext1 : place.row == 2 ? controls_.Lbltext2 : controls_.Lbltext3;
+    return *row[static_cast<std::size_t>(place.index)];
+}
+
+// The first row's tile of the yellow letter.
+TilePlace FormHost::cursorStart() const
+{
+    const Text letter = controls_.Lblletter1->caption();
+    const int index = letter.empty() ? 0 : static_cast<int>(letter[0]) - 'A';
+    return {1, index >= 0 && index < kTilesPerRow ? index : 0};
+}
+
 void FormHost::settleKeyboard()
 {
+    if (!waiting())
+        cursor_.hide();
     std::vector<FocusCandidate> candidates;
     for (const Focusable& f : tabOrder_)
         candidates.push_back(f.box != nullptr ? FocusCandidate{f.box->visible(), f.box->enabled()}

@@ -4,6 +4,7 @@
 #include "form/form_controls.h"
 #include "form/form_events.h"
 #include "form/layout.h"
+#include "form/tile_cursor.h"
 
 #include <cstdint>
 #include <vector>
@@ -51,6 +52,18 @@ public:
     bool clickButton();
     bool tick();
 
+    // A key for the tile cursor, which works only while the game waits
+    // (the picker rows shown, the clock stopped). Returns whether the
+    // cursor took it: an arrow always does then; Home, End, Escape and
+    // Choose (Space or Enter) only while the cursor is shown. Choose runs
+    // the tile's click handler if the tile is free, and does nothing on a
+    // blocked one.
+    bool pickerKey(PickerKey key);
+    // Where the cursor stands, while it is shown. It is hidden by Escape,
+    // by hideTileCursor and whenever the game stops waiting.
+    const std::optional<TilePlace>& tileCursor() const { return cursor_.place(); }
+    void hideTileCursor();
+
     // Hands the keyboard on where its holder can no longer keep it (the
     // window calls this again once it is shown).
     void settleKeyboard();
@@ -66,12 +79,16 @@ private:
         PushButton* button;
     };
     void build(const ControlLayout& entry);
+    bool waiting() const;
+    const Label& tile(const TilePlace& place) const;
+    TilePlace cursorStart() const;
 
     Toolkit& toolkit_;
     FormControls controls_;
     std::vector<Focusable> tabOrder_;   // key boxes and the button
     FormEvents* events_ = nullptr;
     int holder_ = -1;
+    TileCursor cursor_;
 };
 
 }  // namespace zindle::form

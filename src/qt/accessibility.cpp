@@ -39,7 +39,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return label_.caption();
+            return label_.text();
         if (t == QAccessible::Description && label_.isTile())
             return QStringLiteral("Letter for the %1 slot").arg(slotName(label_.entry().group));
         return {};
@@ -55,6 +55,8 @@ public:
         QAccessible::State s;
         s.disabled = !label_.isEnabled();
         s.invisible = !label_.isVisible() || !window_.isVisible();
+        s.focusable = label_.isTile();
+        s.focused = window_.surface().cursor() == &label_;
         return s;
     }
 
@@ -118,6 +120,16 @@ public:
         return widget < 0 ? -1 : drawnCount() + widget;
     }
 
+    // The tile under the tile cursor while it is shown.
+    QAccessibleInterface* focusChild() const override
+    {
+        if (const DrawnLabel* cursor = form().surface().cursor())
+            for (int i = 0; i < drawnCount(); ++i)
+                if (&form().surface().label(static_cast<std::size_t>(i)) == cursor)
+                    return child(i);
+        return QAccessibleWidget::focusChild();
+    }
+
 private:
     FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
     int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
@@ -149,18 +161,19 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.focusable = keys().isVisible() && keys().isEnabled();
+        s.focused = s.focused && form().surface().cursor() == nullptr;
         return s;
     }
 
     QRect rect() const override
     {
-        const auto& window = *static_cast<const FormWindow*>(keys().parentWidget());
-        const QRect strips = window.surface().keyBoxArea();
-        return {window.mapToGlobal(strips.topLeft()), strips.size()};
+        const QRect strips = form().surface().keyBoxArea();
+        return {form().mapToGlobal(strips.topLeft()), strips.size()};
     }
 
 private:
     const KeysWidget& keys() const { return *static_cast<const KeysWidget*>(widget()); }
+    const FormWindow& form() const { return *static_cast<const FormWindow*>(keys().parentWidget()); }
 };
 
 // "Continue" is a button pressed by its action, named as it tells the end

@@ -139,6 +139,10 @@ void DrawnLabel::setFontBold(bool bold)
 // baseline where the layout's face would put it.
 void DrawnLabel::paint(QPainter& p) const
 {
+    if (surface_.cursor() == this) {
+        paintUnderCursor(p);
+        return;
+    }
     const QRect r = rect();
     const DevicePixels device(p);
     device.fill(r, back_);
@@ -150,6 +154,19 @@ void DrawnLabel::paint(QPainter& p) const
     if (style_.align == form::Align::Centre)
         x += (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
     p.setPen(isEnabled() ? captionColour(entry().textColour, back_, surface_.widget().palette()) : kDisabledText);
+    p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
+}
+
+void DrawnLabel::paintUnderCursor(QPainter& p) const
+{
+    const QRect r = rect();
+    const DevicePixels device(p);
+    device.fill(r, Qt::black);
+    device.frame(r, Qt::white);
+    p.setFont(font_);
+    const QRect box = r.adjusted(1, 1, -1, -1);
+    const int x = box.left() + (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
+    p.setPen(isEnabled() ? toQColor(entry().backColour) : kDisabledText);
     p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
 }
 
@@ -248,6 +265,8 @@ void Surface::paint(QPainter& painter, const QRect& area) const
 {
     for (const auto& item : items_)
         paintItem(painter, *item, area);
+    if (cursor_ != nullptr)
+        paintItem(painter, *cursor_, area);
     for (const auto& box : keyBoxes_)
         paintItem(painter, *box, area);
 }
@@ -258,6 +277,17 @@ const DrawnLabel* Surface::labelAt(const QPoint& point) const
         if ((*it)->isVisible() && (*it)->rect().contains(point))
             return *it;
     return nullptr;
+}
+
+void Surface::setCursor(const DrawnLabel* tile)
+{
+    if (tile == cursor_)
+        return;
+    if (cursor_ != nullptr)
+        changed(cursor_->rect());
+    cursor_ = tile;
+    if (cursor_ != nullptr)
+        changed(cursor_->rect());
 }
 
 void Surface::changed(const QRect& rect) const { widget_.update(rect); }

@@ -64,7 +64,9 @@ private:
 };
 
 // A caption in one font and colour on an opaque rectangle, optionally with a
-// single-line border; disabled, its caption is grey.
+// single-line border; disabled, its caption is grey. The tile under the
+// tile cursor is drawn reversed: black, in a white border, its caption in
+// the row's colour while free and grey while blocked.
 class DrawnLabel final : public Drawn, public form::Label {
 public:
     DrawnLabel(const form::ControlLayout& entry, Surface& surface);
@@ -78,10 +80,13 @@ public:
     bool enabled() const override { return isEnabled(); }
     void paint(QPainter& painter) const override;
 
-    QString caption() const { return caption_; }
+    form::Text caption() const override { return caption_.toStdU16String(); }
+    QString text() const { return caption_; }
     bool isTile() const { return entry().style == form::StyleId::Tile; }
 
 private:
+    void paintUnderCursor(QPainter& painter) const;
+
     const form::LabelStyle& style_;
     QString caption_;
     QFont font_;
@@ -137,6 +142,9 @@ public:
     void paint(QPainter& painter, const QRect& area) const;
     // The topmost visible label at `point`, or nullptr.
     const DrawnLabel* labelAt(const QPoint& point) const;
+    // The tile under the tile cursor, drawn over its neighbours, or nullptr.
+    void setCursor(const DrawnLabel* tile);
+    const DrawnLabel* cursor() const { return cursor_; }
     void changed(const QRect& rect) const;
     // Once an event has been handled: what changed for assistive technologies.
     void announceChanges();
@@ -152,6 +160,7 @@ private:
     std::vector<std::unique_ptr<Drawn>> items_;       // labels and lines
     std::vector<DrawnLabel*> labels_;
     std::vector<std::unique_ptr<DrawnKeyBox>> keyBoxes_;   // drawn above them
+    const DrawnLabel* cursor_ = nullptr;
 };
 
 }  // namespace zindle::qt

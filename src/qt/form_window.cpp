@@ -3,8 +3,10 @@
 
 #include "qt/frame_extents.h"
 #include "qt/look.h"
+#include "qt/spoken.h"
 #include "form/layout.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,7 +39,8 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
     setPalette(pal);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
-    keys_ = new KeysWidget(this, [this](const QString& t) { typed(t); });
+    keys_ = new KeysWidget(
+        this, [this](const QString& t) { typed(t); }, [this](form::PickerKey k) { return host_->pickerKey(k); });
     host_ = std::make_unique<form::FormHost>(static_cast<form::Toolkit&>(*this), layout);
     score_ = label(QStringLiteral("Lblpisteet"));
     for (int slot = 1; slot <= 3; ++slot)
@@ -113,11 +116,25 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
     if (holder == keys_)
         tellLetters();
     else if (holder == button_ && holder_ != button_ && score_ != nullptr)
-        button_->tellResult(score_->caption());
+        button_->tellResult(score_->text());
     holder_ = holder;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
     surface_.announceChanges();
+    showTileCursor();
+}
+
+// The tile cursor is drawn on its tile and is the focus for assistive
+// technologies while it is shown; the keyboard stays with the keys.
+void FormWindow::showTileCursor()
+{
+    const std::optional<form::TilePlace>& place = host_->tileCursor();
+    const DrawnLabel* under = place ? tile(place->row, place->index) : nullptr;
+    if (under == surface_.cursor())
+        return;
+    surface_.setCursor(under);
+    if (QAccessible::isActive() && isActiveWindow())
+        tellFocus(QAccessible::queryAccessibleInterface(this)->focusChild());
 }
 
 // While the game runs, the letter due, as a sentence ("T."): Orca 48 says a
@@ -130,13 +147,13 @@ void FormWindow::tellLetters()
 {
     const int due = host_->keyBoxHolding();
     if (timer_->enabled() && due >= 1 && due <= static_cast<int>(letters_.size())) {
-        keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->caption() + QLatin1Char('.'));
+        keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->text() + QLatin1Char('.'));
         return;
     }
     std::vector<QString> all;
     QString chosen;
     for (std::size_t slot = 0; slot < letters_.size(); ++slot) {
-        all.push_back(letters_[slot]->caption());
+        all.push_back(letters_[slot]->text());
         if (toldLetters_.size() == letters_.size() && toldLetters_[slot] != all.back())
             chosen = all.back();
     }
@@ -183,6 +200,7 @@ void FormWindow::changeEvent(QEvent* event)
 // disabled or hidden tile raises none. Clicks never move the keyboard.
 void FormWindow::mousePressEvent(QMouseEvent* event)
 {
+    host_->hideTileCursor();
     pressed_ = event->button() == Qt::LeftButton ? surface_.labelAt(event->position().toPoint()) : nullptr;
     event->accept();
 }

@@ -77,6 +77,7 @@ private:
 
     void typed(const QString& text);
     void tellLetters();
+    void showTileCursor();
 
     const Drawn* drawn(const QString& objectName) const;
 

@@ -66,6 +66,14 @@ void tellNameChanged(QAccessibleInterface* object)
     QAccessible::updateAccessibility(&event);
 }
 
+void tellFocus(QAccessibleInterface* object)
+{
+    if (object == nullptr || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(object, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
 // Orca 48 and later present a new name of the focused object as the focus
 // anew: they cut their speech, the echo of the key just typed included, and
 // speak the name. Orca 43 speaks it as a message, but queues it behind

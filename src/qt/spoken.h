@@ -10,6 +10,9 @@ namespace zindle::qt {
 // focus.
 void tellNameChanged(QAccessibleInterface* object);
 
+// Tells assistive technologies that `object` now has the focus.
+void tellFocus(QAccessibleInterface* object);
+
 // Has a screen reader say the words `object`, which has the focus, tells
 // (its name), at once and alone: it cuts
 // what the reader was saying, the echo of a key just typed included, and

@@ -14,8 +14,9 @@ namespace zindle::qt {
 
 // ---- KeysWidget -------------------------------------------------------------
 
-KeysWidget::KeysWidget(QWidget* parent, std::function<void(const QString&)> onText)
-    : QWidget(parent), onText_(std::move(onText))
+KeysWidget::KeysWidget(QWidget* parent, std::function<void(const QString&)> onText,
+                       std::function<bool(form::PickerKey)> onPicker)
+    : QWidget(parent), onText_(std::move(onText)), onPicker_(std::move(onPicker))
 {
     setObjectName(QStringLiteral("Keys"));
     // No area of its own: a click anywhere reaches the window.
@@ -37,9 +38,30 @@ void KeysWidget::tell(const QString& words)
         tellNow(QAccessible::queryAccessibleInterface(this));
 }
 
+std::optional<form::PickerKey> pickerKeyOf(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Left: return form::PickerKey::Left;
+    case Qt::Key_Right: return form::PickerKey::Right;
+    case Qt::Key_Up: return form::PickerKey::Up;
+    case Qt::Key_Down: return form::PickerKey::Down;
+    case Qt::Key_Home: return form::PickerKey::Home;
+    case Qt::Key_End: return form::PickerKey::End;
+    case Qt::Key_Escape: return form::PickerKey::Hide;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return form::PickerKey::Choose;
+    default: return std::nullopt;
+    }
+}
+
 void KeysWidget::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
+    if (const auto picker = pickerKeyOf(*event); picker && onPicker_ && onPicker_(*picker))
+        return;
     const QString text = event->text();
     if (!text.isEmpty() && onText_)
         onText_(text);

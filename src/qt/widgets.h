@@ -9,6 +9,7 @@
 #include "qt/look.h"
 #include "form/controls.h"
 #include "form/layout.h"
+#include "form/tile_cursor.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -20,10 +21,12 @@
 namespace zindle::qt {
 
 // The keyboard's way into the game: the one widget that holds the keyboard
-// while a key box does, whichever it is. Each character a key press
-// produces goes to `onText`, which hands it to the key box that holds the
-// keyboard; keys that produce none (Shift, arrows, function keys) are
-// dropped. It has no area and draws nothing. Since the keyboard stays with
+// while a key box does, whichever it is. The keys of the tile cursor
+// (arrows, Home, End, Escape, Space and Enter, without Ctrl, Alt or Meta)
+// go first to `onPicker`, which says whether the cursor took them. Each
+// character of any other key press goes to `onText`, which hands it to the
+// key box that holds the keyboard; keys that produce none (Shift, function
+// keys, arrows the cursor did not take) are dropped. It has no area and draws nothing. Since the keyboard stays with
 // it through a whole game, a screen reader hears no change of focus at a
 // hit, only what the widget tells: the three letters in their order while
 // the game waits, the letter due while it runs.
@@ -31,7 +34,8 @@ class KeysWidget final : public QWidget {
     Q_OBJECT
 
 public:
-    KeysWidget(QWidget* parent, std::function<void(const QString&)> onText);
+    KeysWidget(QWidget* parent, std::function<void(const QString&)> onText,
+               std::function<bool(form::PickerKey)> onPicker);
     // What a screen reader is to say now; told only when it changes.
     void tell(const QString& words);
     QString told() const { return told_; }
@@ -43,7 +47,11 @@ protected:
 private:
     QString told_;
     std::function<void(const QString&)> onText_;
+    std::function<bool(form::PickerKey)> onPicker_;
 };
+
+// The tile cursor's key that a key press is, if any.
+std::optional<form::PickerKey> pickerKeyOf(const QKeyEvent& event);
 
 // The "Continue" button. It holds the keyboard at the end of a game: Space
 // or Enter presses it, and every other key, letters and Tab included, does

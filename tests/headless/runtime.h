@@ -53,7 +53,7 @@ public:
     void setBackColor(form::Colour colour) override;
     void setFontBold(bool bold) override;
 
-    const form::Text& caption() const { return caption_; }
+    form::Text caption() const override { return caption_; }
     form::Colour backColor() const { return back_; }
     bool fontBold() const { return bold_; }
 

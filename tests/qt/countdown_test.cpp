@@ -15,8 +15,8 @@ class Countdown : public WindowTest {
 protected:
     QString clock() const
     {
-        return window.label(QStringLiteral("Lblkello4"))->caption() +
-               window.label(QStringLiteral("Lblkello5"))->caption();
+        return window.label(QStringLiteral("Lblkello4"))->text() +
+               window.label(QStringLiteral("Lblkello5"))->text();
     }
 
     // One tick of the real timer, delivered as the event loop delivers it

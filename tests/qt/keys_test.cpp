@@ -44,7 +44,7 @@ TEST_F(Keys, EachHitPaintsTheWindowOnce)
             return false;
         }
     } log;
-    log.shown = [this] { return score() + QLatin1Char('|') + window.label(QStringLiteral("Lblkello5"))->caption(); };
+    log.shown = [this] { return score() + QLatin1Char('|') + window.label(QStringLiteral("Lblkello5"))->text(); };
     settle();
     qApp->installEventFilter(&log);
     for (const QChar letter : QStringLiteral("stist")) {

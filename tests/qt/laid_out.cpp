@@ -78,6 +78,11 @@ QImage laidOut(const qt::FormWindow& window, double scale)
             device.fill(device.map(e.rect), e.backColour);
         }
     }
+    // The tile cursor: black in a white border, over its neighbours.
+    if (const qt::DrawnLabel* cursor = window.surface().cursor()) {
+        device.fill(device.map(cursor->entry().rect), form::colours::black);
+        device.border(device.map(cursor->entry().rect), form::colours::white);
+    }
     // Continue: its face with a black border, lit above and left inside it,
     // shaded below and right.
     if (const qt::ButtonWidget* button = window.button(); !button->isHidden()) {

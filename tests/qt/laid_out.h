@@ -12,7 +12,7 @@ namespace zindle::testing {
 // pixel its centre falls in; a shape fills the device pixels of its logical
 // ones; a border lies inside its shape's edges and a line from the start of
 // its logical pixel, as many device pixels wide as the whole part of the
-// scale.
+// scale. The tile under the tile cursor is black in a white border.
 QImage laidOut(const qt::FormWindow& window, double scale);
 
 }  // namespace zindle::testing

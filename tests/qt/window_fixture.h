@@ -39,7 +39,7 @@ protected:
             key(QString(c), static_cast<Qt::Key>(c.toUpper().unicode()));
     }
 
-    QString score() const { return window.label(QStringLiteral("Lblpisteet"))->caption(); }
+    QString score() const { return window.label(QStringLiteral("Lblpisteet"))->text(); }
 
     // Returns once everything already queued, repaints included, has been
     // handled: an event posted behind them, at the repaints' low priority,

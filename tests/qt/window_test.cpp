@@ -83,6 +83,39 @@ TEST_F(WindowPicture, AfterChoosingDGP)
     EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";
 }
 
+// The same three letters chosen with the keyboard alone: arrows, Home,
+// End and Enter. The keys reach no key press handler, and Enter on a
+// blocked tile chooses nothing: with the cursor on the blocked cyan N the
+// window is the reference picture, and with the cursor hidden it is the
+// picture of the same letters clicked.
+TEST_F(WindowPicture, ChoosingDGPFromTheKeyboard)
+{
+    type(QStringLiteral("x"));
+    const auto press = [this](Qt::Key code, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            key(code == Qt::Key_Return ? QStringLiteral("\r") : QString(), code);
+    };
+    press(Qt::Key_Left);   // shows the cursor on the yellow S
+    press(Qt::Key_Home);
+    press(Qt::Key_Right, 3);
+    press(Qt::Key_Return);   // D
+    press(Qt::Key_Down);
+    press(Qt::Key_Right, 3);
+    press(Qt::Key_Return);   // the orange G
+    press(Qt::Key_Down);
+    press(Qt::Key_End);
+    press(Qt::Key_Left, 10);
+    press(Qt::Key_Return);   // the cyan P
+    press(Qt::Key_Left, 2);
+    press(Qt::Key_Return);   // the cyan N, blocked by G
+    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("cursor-dgp")));
+    EXPECT_EQ(game.variables().keycode, 'X') << "a key of the cursor reached the game";
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
+    type(QStringLiteral("d"));
+    EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";
+}
+
 // A dark colour scheme, switched to while the window shows: its light
 // button text would vanish on the pale tiles, so free tiles read in black
 // and blocked ones keep their grey, and the window is the same picture as
