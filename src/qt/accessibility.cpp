@@ -55,8 +55,6 @@ public:
         QAccessible::State s;
         s.disabled = !label_.isEnabled();
         s.invisible = !label_.isVisible() || !window_.isVisible();
-        s.focusable = label_.isTile();
-        s.focused = window_.surface().cursor() == &label_;
         return s;
     }
 
@@ -87,22 +85,69 @@ private:
     FormWindow& window_;
 };
 
+// The tile cursor: while it is shown, an object on its tile named by what
+// it tells ("D.", "E, blocked."), with the role the keys have, so that a
+// screen reader says its words and nothing else; hidden, "Tile cursor".
+class CursorAccessible final : public QAccessibleInterface {
+public:
+    explicit CursorAccessible(FormWindow& window) : window_(window) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_.windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return {};
+        return window_.cursorWords().isEmpty() ? QStringLiteral("Tile cursor") : window_.cursorWords();
+    }
+    QAccessible::Role role() const override;
+
+    QRect rect() const override
+    {
+        const DrawnLabel* tile = window_.surface().cursor();
+        return tile == nullptr ? QRect() : QRect(window_.mapToGlobal(tile->rect().topLeft()), tile->rect().size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        const bool shown = window_.surface().cursor() != nullptr;
+        s.invisible = !shown || !window_.isVisible();
+        s.focusable = shown;
+        s.focused = shown && window_.isActiveWindow();
+        return s;
+    }
+
+private:
+    FormWindow& window_;
+};
+
 // The game's window is a frame named by its title. Its children are the
 // labels and tiles drawn on its surface, in drawing order (the frame's lines
-// say nothing and are left out), then its real controls; the interface of a
-// drawn child is made when a client first asks for it.
+// say nothing and are left out), the tile cursor, then its real controls;
+// the interface of a drawn child or the cursor is made when a client first
+// asks for it.
 class WindowAccessible final : public QAccessibleWidget {
 public:
     explicit WindowAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
-    int childCount() const override { return drawnCount() + QAccessibleWidget::childCount(); }
+    int childCount() const override { return drawnCount() + 1 + QAccessibleWidget::childCount(); }
 
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        if (index >= drawnCount())
-            return QAccessibleWidget::child(index - drawnCount());
+        if (index == drawnCount())
+            return cursor();
+        if (index > drawnCount())
+            return QAccessibleWidget::child(index - drawnCount() - 1);
         DrawnLabel& label = form().surface().label(static_cast<std::size_t>(index));
         if (label.accessibleId() == 0)
             label.setAccessibleId(QAccessible::registerAccessibleInterface(new DrawnAccessible(label, form())));
@@ -116,21 +161,26 @@ public:
             if (id != 0 && QAccessible::accessibleInterface(id) == child)
                 return i;
         }
+        if (form().cursorAccessibleId() != 0 && QAccessible::accessibleInterface(form().cursorAccessibleId()) == child)
+            return drawnCount();
         const int widget = QAccessibleWidget::indexOfChild(child);
-        return widget < 0 ? -1 : drawnCount() + widget;
+        return widget < 0 ? -1 : drawnCount() + 1 + widget;
     }
 
-    // The tile under the tile cursor while it is shown.
+    // The tile cursor while it is shown.
     QAccessibleInterface* focusChild() const override
     {
-        if (const DrawnLabel* cursor = form().surface().cursor())
-            for (int i = 0; i < drawnCount(); ++i)
-                if (&form().surface().label(static_cast<std::size_t>(i)) == cursor)
-                    return child(i);
-        return QAccessibleWidget::focusChild();
+        return form().surface().cursor() != nullptr ? cursor() : QAccessibleWidget::focusChild();
     }
 
 private:
+    QAccessibleInterface* cursor() const
+    {
+        if (form().cursorAccessibleId() == 0)
+            form().setCursorAccessibleId(QAccessible::registerAccessibleInterface(new CursorAccessible(form())));
+        return QAccessible::accessibleInterface(form().cursorAccessibleId());
+    }
+
     FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }
     int drawnCount() const { return static_cast<int>(form().surface().labelCount()); }
 };
@@ -175,6 +225,8 @@ private:
     const KeysWidget& keys() const { return *static_cast<const KeysWidget*>(widget()); }
     const FormWindow& form() const { return *static_cast<const FormWindow*>(keys().parentWidget()); }
 };
+
+QAccessible::Role CursorAccessible::role() const { return KeysAccessible::role; }
 
 // "Continue" is a button pressed by its action, named as it tells the end
 // of a game: the result first, then its caption.

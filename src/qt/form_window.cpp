@@ -47,7 +47,11 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
         letters_.push_back(label(QStringLiteral("Lblletter%1").arg(slot)));
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow()
+{
+    if (cursorAccessibleId_ != 0)
+        QAccessible::deleteAccessibleInterface(cursorAccessibleId_);
+}
 
 form::Label& FormWindow::makeLabel(const form::ControlLayout& entry) { return surface_.addLabel(entry); }
 
@@ -113,42 +117,62 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
     for (const auto& [entry, widget] : focusable_)
         if (entry == keyboardHolder)
             holder = widget;
+    bool chosen = false;
     if (holder == keys_)
-        tellLetters();
+        chosen = tellLetters();
     else if (holder == button_ && holder_ != button_ && score_ != nullptr)
         button_->tellResult(score_->text());
     holder_ = holder;
     if (holder_ != nullptr && focusWidget() != holder_)
         holder_->setFocus(Qt::OtherFocusReason);
     surface_.announceChanges();
-    showTileCursor();
+    showTileCursor(chosen);
 }
 
 // The tile cursor is drawn on its tile and is the focus for assistive
-// technologies while it is shown; the keyboard stays with the keys.
-void FormWindow::showTileCursor()
+// technologies while it is shown: the focus comes to it when it shows and
+// goes back to the keys when it hides; in between, what it tells is said
+// at once, as the keys' words are. The keyboard stays with the keys.
+void FormWindow::showTileCursor(bool chosen)
 {
     const std::optional<form::TilePlace>& place = host_->tileCursor();
     const DrawnLabel* under = place ? tile(place->row, place->index) : nullptr;
-    if (under == surface_.cursor())
-        return;
+    const bool shownOrHidden = (under == nullptr) != (surface_.cursor() == nullptr);
     surface_.setCursor(under);
-    if (QAccessible::isActive() && isActiveWindow())
-        tellFocus(QAccessible::queryAccessibleInterface(this)->focusChild());
+    QString words;
+    if (under != nullptr && chosen)
+        words = keys_->told();
+    else if (under != nullptr)
+        words = under->text() + (under->isEnabled() ? QStringLiteral(".") : QStringLiteral(", blocked."));
+    if (words == cursorWords_)
+        return;
+    cursorWords_ = words;
+    if (!QAccessible::isActive() || !isActiveWindow())
+        return;
+    QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(this)->focusChild();
+    if (shownOrHidden && under != nullptr)
+        tellNameChanged(focus);   // from "Tile cursor"
+    if (shownOrHidden)
+        tellFocus(focus);
+    else
+        tellNow(focus);
 }
 
 // While the game runs, the letter due, as a sentence ("T."): Orca 48 says a
 // text of one character as a character, and espeak-ng says a capital one
 // as "capital T"; the full stop is not read. While it waits, the three in
 // their order, as the player will hit them, after a choice with the new
-// letter first ("D. D, T, I"): Orca 51 drops a new name too like the one
-// before, and "D, T, I" after "S, T, I" is.
-void FormWindow::tellLetters()
+// letter first ("D. D, T, I,"): Orca 51 drops a new name too like the one
+// before, and "D, T, I," after "S, T, I," is. The comma at the end keeps a
+// last A a letter when Orca 43 says the keys' role after it: espeak-ng
+// reads "A panel" and "A. panel" with the article, "A, panel" with the
+// letter. Returns whether a letter has just been chosen.
+bool FormWindow::tellLetters()
 {
     const int due = host_->keyBoxHolding();
     if (timer_->enabled() && due >= 1 && due <= static_cast<int>(letters_.size())) {
         keys_->tell(letters_[static_cast<std::size_t>(due - 1)]->text() + QLatin1Char('.'));
-        return;
+        return false;
     }
     std::vector<QString> all;
     QString chosen;
@@ -158,8 +182,9 @@ void FormWindow::tellLetters()
             chosen = all.back();
     }
     toldLetters_ = all;
-    const QString order = QStringList(all.begin(), all.end()).join(QStringLiteral(", "));
-    keys_->tell(chosen.isEmpty() ? order : chosen + QStringLiteral(". ") + order);
+    const QString order = QStringList(all.begin(), all.end()).join(QStringLiteral(", ")) + QLatin1Char(',');
+    keys_->tell(chosen.isEmpty() ? order : chosen + QStringLiteral(". ") + order, host_->tileCursor().has_value());
+    return !chosen.isEmpty();
 }
 
 // Each character of a key press is a key press of its own, delivered to the
@@ -189,10 +214,18 @@ void FormWindow::paintEvent(QPaintEvent* event)
 // Under sway's X server the first frame of a window that gave no new frame
 // then stood with its corner at the screen's centre until the next paint;
 // this frame, when sway makes the placed window active, puts it right.
+// Qt tells the keys as the focus when the window becomes active again: a
+// tile cursor shown takes it back once that is done.
 void FormWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange)
+    if (event->type() == QEvent::ActivationChange) {
         update();
+        if (isActiveWindow() && surface_.cursor() != nullptr)
+            QTimer::singleShot(0, this, [this] {
+                if (surface_.cursor() != nullptr && QAccessible::isActive())
+                    tellFocus(QAccessible::queryAccessibleInterface(this)->focusChild());
+            });
+    }
     QWidget::changeEvent(event);
 }
 

@@ -51,6 +51,12 @@ public:
     // press action): chooses its letter exactly as a click does, if the
     // tile is shown and free.
     void pressTile(const DrawnLabel& tile);
+    // What the tile cursor tells a screen reader while it is shown: the
+    // tile's letter ("D.", "E, blocked."), or after a choice what the keys
+    // tell of it ("D. D, T, I,"); empty while it is hidden.
+    QString cursorWords() const { return cursorWords_; }
+    unsigned cursorAccessibleId() const { return cursorAccessibleId_; }
+    void setCursorAccessibleId(unsigned id) { cursorAccessibleId_ = id; }
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
     TimerControl& timer() { return *timer_; }
@@ -76,8 +82,8 @@ private:
     void settled(const form::ControlLayout* keyboardHolder) override;
 
     void typed(const QString& text);
-    void tellLetters();
-    void showTileCursor();
+    bool tellLetters();
+    void showTileCursor(bool chosen);
 
     const Drawn* drawn(const QString& objectName) const;
 
@@ -93,6 +99,8 @@ private:
     std::vector<QString> toldLetters_;        // as last told while the game waited
     const DrawnLabel* score_ = nullptr;
     QWidget* holder_ = nullptr;
+    QString cursorWords_;
+    unsigned cursorAccessibleId_ = 0;
     bool painted_ = false;
     std::unique_ptr<form::FormHost> host_;   // last: it builds the controls with all of the above
 };

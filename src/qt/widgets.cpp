@@ -29,12 +29,12 @@ KeysWidget::KeysWidget(QWidget* parent, std::function<void(const QString&)> onTe
 
 // Told as a screen reader speaks it at once, without a role or anything
 // else, cutting what it was saying: the echo of the key just typed too.
-void KeysWidget::tell(const QString& words)
+void KeysWidget::tell(const QString& words, bool quiet)
 {
     if (words == told_)
         return;
     told_ = words;
-    if (QAccessible::isActive())
+    if (!quiet && QAccessible::isActive())
         tellNow(QAccessible::queryAccessibleInterface(this));
 }
 

@@ -36,8 +36,11 @@ class KeysWidget final : public QWidget {
 public:
     KeysWidget(QWidget* parent, std::function<void(const QString&)> onText,
                std::function<bool(form::PickerKey)> onPicker);
-    // What a screen reader is to say now; told only when it changes.
-    void tell(const QString& words);
+    // What a screen reader is to say now; told only when it changes, and
+    // only while the keys are the focus for assistive technologies (not
+    // while `quiet`: the tile cursor is): a reader finds the words when the
+    // focus comes back.
+    void tell(const QString& words, bool quiet = false);
     QString told() const { return told_; }
 
 protected:

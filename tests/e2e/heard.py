@@ -23,7 +23,7 @@ def plain(ssml):
 class Message:
     def __init__(self, ssml, queued):
         self.ssml, self.text, self.queued = ssml, plain(ssml), queued
-        self.words = self.text.strip().rstrip(".")   # without the full stop that ends it
+        self.words = self.text.strip().rstrip(".,")   # without the stop or comma that ends it
         self.voiced = None      # the words as spoken, punctuation read aloud included
         self.capital = False    # a capital letter sent as a character
         self.began = None       # when its sound began

@@ -186,7 +186,7 @@ def check_choose():
         "object:property-change:accessible-name")
     check(big_letters() == "STI", "the big letters read %r at the start" % big_letters())
     holder = keyboard_holder()
-    check(holder == "S, T, I", "the keyboard's holder tells %r" % (holder,))
+    check(holder == "S, T, I,", "the keyboard's holder tells %r" % (holder,))
     # F is free in the orange row while S is the yellow letter; D's keys
     # block it. A, next to S alone, comes free.
     check(enabled(tile("orange", "F")) and not enabled(tile("orange", "A")), "orange F and A at the start")
@@ -206,7 +206,7 @@ def check_choose():
     check(("orange", "F", 0) in changed and ("orange", "A", 1) in changed, "orange F and A did not change: %r" % changed)
     check(of_d == changed, "choosing D announced %r; the tiles that changed: %r" % (of_d, changed))
     holder = keyboard_holder()
-    check(holder == "P. D, G, P", "after choosing D, G and P the keyboard's holder tells %r" % (holder,))
+    check(holder == "P. D, G, P,", "after choosing D, G and P the keyboard's holder tells %r" % (holder,))
     # A blocked tile offers no action, and nothing done to it changes anything.
     blocked = tile("orange", "D")
     check(not enabled(blocked), "orange D is not blocked")
