@@ -87,10 +87,11 @@ private:
 
 // The tile cursor: while it is shown, an object on its tile named by what
 // it tells ("D.", "E, blocked."), with the role the keys have, so that a
-// screen reader says its words and nothing else; hidden, "Tile cursor".
+// screen reader says its words and nothing else. It has two such objects,
+// one of them the cursor at a time; the other, hidden, is "Tile cursor".
 class CursorAccessible final : public QAccessibleInterface {
 public:
-    explicit CursorAccessible(FormWindow& window) : window_(window) {}
+    CursorAccessible(FormWindow& window, int side) : window_(window), side_(side) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -101,53 +102,57 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::Role role() const override;
+
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name)
             return {};
-        return window_.cursorWords().isEmpty() ? QStringLiteral("Tile cursor") : window_.cursorWords();
+        return isCursor() ? window_.cursorWords() : QStringLiteral("Tile cursor");
     }
-    QAccessible::Role role() const override;
 
     QRect rect() const override
     {
         const DrawnLabel* tile = window_.surface().cursor();
-        return tile == nullptr ? QRect() : QRect(window_.mapToGlobal(tile->rect().topLeft()), tile->rect().size());
+        return isCursor() ? QRect(window_.mapToGlobal(tile->rect().topLeft()), tile->rect().size()) : QRect();
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        const bool shown = window_.surface().cursor() != nullptr;
-        s.invisible = !shown || !window_.isVisible();
-        s.focusable = shown;
-        s.focused = shown && window_.isActiveWindow();
+        s.invisible = !isCursor() || !window_.isVisible();
+        s.focusable = isCursor();
+        s.focused = isCursor() && window_.isActiveWindow();
         return s;
     }
 
 private:
+    bool isCursor() const { return window_.surface().cursor() != nullptr && window_.cursorSide() == side_; }
+
     FormWindow& window_;
+    int side_;
 };
 
 // The game's window is a frame named by its title. Its children are the
 // labels and tiles drawn on its surface, in drawing order (the frame's lines
-// say nothing and are left out), the tile cursor, then its real controls;
+// say nothing and are left out), the tile cursor's two objects, then its
+// real controls;
 // the interface of a drawn child or the cursor is made when a client first
 // asks for it.
 class WindowAccessible final : public QAccessibleWidget {
 public:
     explicit WindowAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
-    int childCount() const override { return drawnCount() + 1 + QAccessibleWidget::childCount(); }
+    int childCount() const override { return drawnCount() + kCursors + QAccessibleWidget::childCount(); }
 
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        if (index == drawnCount())
-            return cursor();
-        if (index > drawnCount())
-            return QAccessibleWidget::child(index - drawnCount() - 1);
+        if (index >= drawnCount() + kCursors)
+            return QAccessibleWidget::child(index - drawnCount() - kCursors);
+        if (index >= drawnCount())
+            return cursor(index - drawnCount());
         DrawnLabel& label = form().surface().label(static_cast<std::size_t>(index));
         if (label.accessibleId() == 0)
             label.setAccessibleId(QAccessible::registerAccessibleInterface(new DrawnAccessible(label, form())));
@@ -161,24 +166,29 @@ public:
             if (id != 0 && QAccessible::accessibleInterface(id) == child)
                 return i;
         }
-        if (form().cursorAccessibleId() != 0 && QAccessible::accessibleInterface(form().cursorAccessibleId()) == child)
-            return drawnCount();
+        for (int side = 0; side < kCursors; ++side) {
+            const unsigned id = form().cursorAccessibleId(side);
+            if (id != 0 && QAccessible::accessibleInterface(id) == child)
+                return drawnCount() + side;
+        }
         const int widget = QAccessibleWidget::indexOfChild(child);
-        return widget < 0 ? -1 : drawnCount() + 1 + widget;
+        return widget < 0 ? -1 : drawnCount() + kCursors + widget;
     }
 
     // The tile cursor while it is shown.
     QAccessibleInterface* focusChild() const override
     {
-        return form().surface().cursor() != nullptr ? cursor() : QAccessibleWidget::focusChild();
+        return form().surface().cursor() != nullptr ? cursor(form().cursorSide()) : QAccessibleWidget::focusChild();
     }
 
 private:
-    QAccessibleInterface* cursor() const
+    static constexpr int kCursors = 2;
+
+    QAccessibleInterface* cursor(int side) const
     {
-        if (form().cursorAccessibleId() == 0)
-            form().setCursorAccessibleId(QAccessible::registerAccessibleInterface(new CursorAccessible(form())));
-        return QAccessible::accessibleInterface(form().cursorAccessibleId());
+        if (form().cursorAccessibleId(side) == 0)
+            form().setCursorAccessibleId(side, QAccessible::registerAccessibleInterface(new CursorAccessible(form(), side)));
+        return QAccessible::accessibleInterface(form().cursorAccessibleId(side));
     }
 
     FormWindow& form() const { return *static_cast<FormWindow*>(widget()); }

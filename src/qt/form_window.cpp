@@ -49,8 +49,9 @@ FormWindow::FormWindow(const std::vector<form::ControlLayout>& layout)
 
 FormWindow::~FormWindow()
 {
-    if (cursorAccessibleId_ != 0)
-        QAccessible::deleteAccessibleInterface(cursorAccessibleId_);
+    for (unsigned id : cursorAccessibleIds_)
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
 }
 
 form::Label& FormWindow::makeLabel(const form::ControlLayout& entry) { return surface_.addLabel(entry); }
@@ -132,7 +133,11 @@ void FormWindow::settled(const form::ControlLayout* keyboardHolder)
 // The tile cursor is drawn on its tile and is the focus for assistive
 // technologies while it is shown: the focus comes to it when it shows and
 // goes back to the keys when it hides; in between, what it tells is said
-// at once, as the keys' words are. The keyboard stays with the keys.
+// at once. Before Qt 6.8 that is a new name of the one object, as the
+// keys tell theirs. From Qt 6.8 each move is the focus passing to the
+// cursor's other object: Orca 51 takes a new name too like the last it
+// spoke ("E, blocked." after "D, blocked.") for no change at all. The
+// keyboard stays with the keys.
 void FormWindow::showTileCursor(bool chosen)
 {
     const std::optional<form::TilePlace>& place = host_->tileCursor();
@@ -147,12 +152,19 @@ void FormWindow::showTileCursor(bool chosen)
     if (words == cursorWords_)
         return;
     cursorWords_ = words;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    const bool focusMoves = true;
+    if (!shownOrHidden)
+        cursorSide_ = 1 - cursorSide_;
+#else
+    const bool focusMoves = shownOrHidden;
+#endif
     if (!QAccessible::isActive() || !isActiveWindow())
         return;
     QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(this)->focusChild();
-    if (shownOrHidden && under != nullptr)
+    if (focusMoves && under != nullptr)
         tellNameChanged(focus);   // from "Tile cursor"
-    if (shownOrHidden)
+    if (focusMoves)
         tellFocus(focus);
     else
         tellNow(focus);

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -55,8 +56,11 @@ public:
     // tile's letter ("D.", "E, blocked."), or after a choice what the keys
     // tell of it ("D. D, T, I,"); empty while it is hidden.
     QString cursorWords() const { return cursorWords_; }
-    unsigned cursorAccessibleId() const { return cursorAccessibleId_; }
-    void setCursorAccessibleId(unsigned id) { cursorAccessibleId_ = id; }
+    // The cursor has two accessible objects, 0 and 1, one of them the
+    // cursor at a time (see showTileCursor); their ids, 0 until made.
+    int cursorSide() const { return cursorSide_; }
+    unsigned cursorAccessibleId(int side) const { return cursorAccessibleIds_.at(static_cast<std::size_t>(side)); }
+    void setCursorAccessibleId(int side, unsigned id) { cursorAccessibleIds_.at(static_cast<std::size_t>(side)) = id; }
     ButtonWidget* button() const { return button_; }
     const TimerControl& timer() const { return *timer_; }
     TimerControl& timer() { return *timer_; }
@@ -100,7 +104,8 @@ private:
     const DrawnLabel* score_ = nullptr;
     QWidget* holder_ = nullptr;
     QString cursorWords_;
-    unsigned cursorAccessibleId_ = 0;
+    std::array<unsigned, 2> cursorAccessibleIds_{};
+    int cursorSide_ = 0;
     bool painted_ = false;
     std::unique_ptr<form::FormHost> host_;   // last: it builds the controls with all of the above
 };
