@@ -5,6 +5,7 @@
 
 #include "e2e/places.h"
 #include "e2e/x_session.h"
+#include "headless/runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -227,27 +228,93 @@ TEST_F(Zindle, ScoreCountsEveryCorrectKeyOfAFastBurst)
     EXPECT_EQ(part(screen(), place::score()), fast) << hits << " hits typed slowly read differently";
 }
 
-// A whole game without the mouse: the keyboard passes to "Continue" at the
-// end, letters and Tab do nothing there, Space continues.
-TEST_F(Zindle, GameEndsWithSevenBellsAndSpaceStartsAnother)
+// The tiles as the window shows them, read from the screen: for each tile
+// whether it is drawn free (its row's colour), blocked (its pale colour) or
+// under the tile cursor (black in a white border); anything else is '?'.
+static std::string tilesOn(const Image& i)
 {
-    const Image start = screen();
+    std::string seen;
+    for (int row = 1; row <= 3; ++row)
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            const Box t = place::tile(row, letter);
+            const std::uint32_t ground = i.at(t.x + 2, t.y + 14), edge = i.at(t.x, t.y + 8);
+            const zindle::form::SlotLook& look = zindle::form::slotLook(row);
+            seen += ground == rgb(look.colour) ? 'f' : ground == rgb(look.pale) ? 'b'
+                    : ground == 0 && edge == kWhite ? 'C' : '?';
+        }
+    return seen;
+}
+
+// The same, as the game's own model has them after the same keys.
+static std::string tilesIn(const zindle::headless::Runtime& model)
+{
+    std::string expected;
+    for (int row = 1; row <= 3; ++row)
+        for (int index = 0; index < 26; ++index)
+            expected += model.tileCursor() == zindle::form::TilePlace{row, index} ? 'C'
+                        : model.tile(row, index).enabled()                        ? 'f'
+                                                                                  : 'b';
+    return expected;
+}
+
+// A whole session without the mouse. D, G and P are chosen with the tile
+// cursor, each key's step on the screen as in the game's model; a game on
+// them; at the end the keyboard passes to "Continue", where letters and Tab
+// do nothing and Space continues; then the cursor chooses again.
+TEST_F(Zindle, AWholeSessionWithoutTheMouse)
+{
+    zindle::headless::Runtime model;
+    zindle::game::Frmzindle game(model.controls());
+    model.load(game);
+    using zindle::form::PickerKey;
+    const std::vector<std::pair<const char*, PickerKey>> keys{
+        {"Left", PickerKey::Left}, {"Home", PickerKey::Home},   {"Right", PickerKey::Right},
+        {"Right", PickerKey::Right}, {"Right", PickerKey::Right}, {"Return", PickerKey::Choose},   // D
+        {"Down", PickerKey::Down},   {"Right", PickerKey::Right}, {"Right", PickerKey::Right},
+        {"Right", PickerKey::Right}, {"Return", PickerKey::Choose},                                 // G
+        {"Down", PickerKey::Down},   {"End", PickerKey::End},     {"Left", PickerKey::Left},
+        {"Left", PickerKey::Left},   {"Return", PickerKey::Choose},                                // X, blocked
+        {"Up", PickerKey::Up},       {"Down", PickerKey::Down}};
+    std::string shown;
+    for (const auto& [name, step] : keys) {
+        model.pickerKey(step);
+        key(name);
+        const std::string expected = tilesIn(model);
+        EXPECT_TRUE(x->waitFor(window, [&](const Image& i) { return (shown = tilesOn(i)) == expected; }))
+            << "after " << name << " the tiles read\n" << shown << ", not\n" << expected;
+    }
+    for (int i = 0; i < 8; ++i)
+        key("Left");
+    key("Return");   // the cyan P
+    key("Escape");
+    const Image chosen = screen();
+    EXPECT_EQ(tilesOn(chosen).find('C'), std::string::npos) << "Escape hides the cursor";
+
     const auto beforeTheHit = Clock::now();
-    type("s");
+    type("stid");
+    ASSERT_TRUE(waitForFrame(2)) << "D is the yellow letter";
+    type("gp");
+    ASSERT_TRUE(waitForFrame(1)) << "then G and P";
+    key("Down");
+    type("d");
+    EXPECT_TRUE(waitForFrame(2)) << "an arrow changes nothing in a game";
     ASSERT_NO_FATAL_FAILURE(waitForTheEnd());
     EXPECT_GE(std::chrono::duration<double>(x->bellTimes().back() - beforeTheHit).count(), 15.0)
         << "the game ended before fifteen seconds had passed";
-    EXPECT_EQ(frameAt(screen()), 2);
 
-    // Had Tab or a letter continued, the "s" among them would start a game.
+    // Had Tab or a letter continued, the "d" among them would start a game.
     key("Tab");
-    type("tistis");
+    type("dgpdgp");
     key("space");
     ASSERT_TRUE(x->waitFor(window, [&](const Image& i) {
-        return part(i, place::rightOfKeyBoxes()) == part(start, place::rightOfKeyBoxes());
-    })) << "letters and Tab after the end do nothing; Space on Continue brings back the start picture";
-    type("s");
-    EXPECT_TRUE(waitForFrame(2)) << "the next first letter starts a second game";
+        return part(i, place::rightOfKeyBoxes()) == part(chosen, place::rightOfKeyBoxes());
+    })) << "letters and Tab after the end do nothing; Space on Continue brings back the rows, no cursor on them";
+    key("Right");   // shows the cursor on the yellow D
+    key("Left");
+    key("Return");   // the yellow C
+    type("c");
+    EXPECT_TRUE(waitForFrame(2)) << "the letter chosen again starts the second game";
+    EXPECT_EQ(tilesOn(screen()).find_first_not_of('?'), std::string::npos) << "the rows and the cursor are gone";
     EXPECT_EQ(x->bells(), 7);
 }
 

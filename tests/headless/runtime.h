@@ -135,6 +135,10 @@ public:
     bool clickTile(int row, int index) { return host_->clickTile(row, index); }
     bool clickButton() { return host_->clickButton(); }
 
+    // A key for the tile cursor, and where the cursor stands.
+    bool pickerKey(form::PickerKey key) { return host_->pickerKey(key); }
+    const std::optional<form::TilePlace>& tileCursor() const { return host_->tileCursor(); }
+
     // A tick of Tmr1, delivered only while the timer is enabled.
     bool tick() { return host_->tick(); }
 
