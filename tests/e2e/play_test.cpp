@@ -289,7 +289,11 @@ TEST_F(Zindle, AWholeSessionWithoutTheMouse)
     key("Escape");
     const Image chosen = screen();
     EXPECT_EQ(tilesOn(chosen).find('C'), std::string::npos) << "Escape hides the cursor";
+    key("Up");
+    EXPECT_TRUE(x->waitFor(window, [](const Image& i) { return tilesOn(i).find('C') == 3; }))
+        << "the cursor is back, on the yellow D";
 
+    // The yellow letter starts the game, the cursor shown or not.
     const auto beforeTheHit = Clock::now();
     type("stid");
     ASSERT_TRUE(waitForFrame(2)) << "D is the yellow letter";
@@ -308,7 +312,7 @@ TEST_F(Zindle, AWholeSessionWithoutTheMouse)
     key("space");
     ASSERT_TRUE(x->waitFor(window, [&](const Image& i) {
         return part(i, place::rightOfKeyBoxes()) == part(chosen, place::rightOfKeyBoxes());
-    })) << "letters and Tab after the end do nothing; Space on Continue brings back the rows, no cursor on them";
+    })) << "letters and Tab after the end do nothing; Space on Continue brings back the rows, with no cursor";
     key("Right");   // shows the cursor on the yellow D
     key("Left");
     key("Return");   // the yellow C
