@@ -48,11 +48,10 @@ def spoken_as_article(text):
 
 
 def choose(heard):
-    """D, G and A chosen from the keyboard alone, each key pressed once the
-    last was heard: the tile cursor is heard tile by tile as it moves, each
-    letter alone or with "blocked", each
-    choice as the new letter, then the three in their order, A as the
-    letter; Escape gives the focus back to the keys, heard as the three."""
+    """D, G and A chosen with the tile cursor, each key once the last was
+    heard: each tile as its letter, alone or "blocked", each choice as the
+    new letter and the three, A as the letter; at Escape the three. Orca 43
+    adds the role where the focus moves: at the first arrow and Escape."""
     heard.wait(lambda m: m.fate == "whole" and m.text.startswith("S, T, I"), 40,
                "the three letters were not heard when the window took the focus")
     walk = (("Left", "S"), ("Home", "A"), ("Right", "B"), ("Right", "C"), ("Right", "D"),
@@ -65,11 +64,7 @@ def choose(heard):
         said = heard.wait(lambda m: m.queued > start and not echo_of(m, (name.lower(),)), 10,
                           "nothing was heard after %s" % name)
         heard.wait(lambda m: said.fate is not None, 10, "%r never ended" % said.text)
-        # Orca 43 adds the role where the focus moves: to the cursor at
-        # the first arrow, back to the keys at Escape.
-        got = said.words
-        if name in ("Left", "Escape") and got.endswith(" panel"):
-            got = got.removesuffix(" panel").rstrip(".,")
+        got = said.words.removesuffix(" panel").rstrip(".,") if name in ("Left", "Escape") else said.words
         check(got == words and said.fate == "whole" and said.voiced in (None, said.text),
               "after %s heard %r (voiced %r), not %r whole" % (name, said.text, said.voiced, words))
         check(not spoken_as_article(said.voiced or said.text), "%r is spoken with A as the article" % said.text)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -228,9 +229,9 @@ TEST_F(Zindle, ScoreCountsEveryCorrectKeyOfAFastBurst)
     EXPECT_EQ(part(screen(), place::score()), fast) << hits << " hits typed slowly read differently";
 }
 
-// The tiles as the window shows them, read from the screen: for each tile
-// whether it is drawn free (its row's colour), blocked (its pale colour) or
-// under the tile cursor (black in a white border); anything else is '?'.
+// The tiles, row by row, as the window shows them ('f' free, 'b' blocked,
+// 'C' under the tile cursor: black in a white border, '?' not shown) and as
+// the game's model has them.
 static std::string tilesOn(const Image& i)
 {
     std::string seen;
@@ -238,22 +239,18 @@ static std::string tilesOn(const Image& i)
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             const Box t = place::tile(row, letter);
             const std::uint32_t ground = i.at(t.x + 2, t.y + 14), edge = i.at(t.x, t.y + 8);
-            const zindle::form::SlotLook& look = zindle::form::slotLook(row);
-            seen += ground == rgb(look.colour) ? 'f' : ground == rgb(look.pale) ? 'b'
-                    : ground == 0 && edge == kWhite ? 'C' : '?';
+            const auto& look = zindle::form::slotLook(row);
+            seen += ground == rgb(look.colour) ? 'f' : ground == rgb(look.pale) ? 'b' : ground == 0 && edge == kWhite ? 'C' : '?';
         }
     return seen;
 }
 
-// The same, as the game's own model has them after the same keys.
 static std::string tilesIn(const zindle::headless::Runtime& model)
 {
     std::string expected;
     for (int row = 1; row <= 3; ++row)
-        for (int index = 0; index < 26; ++index)
-            expected += model.tileCursor() == zindle::form::TilePlace{row, index} ? 'C'
-                        : model.tile(row, index).enabled()                        ? 'f'
-                                                                                  : 'b';
+        for (int i = 0; i < 26; ++i)
+            expected += model.tileCursor() == zindle::form::TilePlace{row, i} ? 'C' : model.tile(row, i).enabled() ? 'f' : 'b';
     return expected;
 }
 
@@ -263,25 +260,21 @@ static std::string tilesIn(const zindle::headless::Runtime& model)
 // do nothing and Space continues; then the cursor chooses again.
 TEST_F(Zindle, AWholeSessionWithoutTheMouse)
 {
+    using zindle::form::PickerKey;
     zindle::headless::Runtime model;
     zindle::game::Frmzindle game(model.controls());
     model.load(game);
-    using zindle::form::PickerKey;
-    const std::vector<std::pair<const char*, PickerKey>> keys{
-        {"Left", PickerKey::Left}, {"Home", PickerKey::Home},   {"Right", PickerKey::Right},
-        {"Right", PickerKey::Right}, {"Right", PickerKey::Right}, {"Return", PickerKey::Choose},   // D
-        {"Down", PickerKey::Down},   {"Right", PickerKey::Right}, {"Right", PickerKey::Right},
-        {"Right", PickerKey::Right}, {"Return", PickerKey::Choose},                                 // G
-        {"Down", PickerKey::Down},   {"End", PickerKey::End},     {"Left", PickerKey::Left},
-        {"Left", PickerKey::Left},   {"Return", PickerKey::Choose},                                // X, blocked
-        {"Up", PickerKey::Up},       {"Down", PickerKey::Down}};
-    std::string shown;
-    for (const auto& [name, step] : keys) {
-        model.pickerKey(step);
+    const std::map<std::string, PickerKey> picker{{"Left", PickerKey::Left}, {"Right", PickerKey::Right},
+        {"Up", PickerKey::Up}, {"Down", PickerKey::Down}, {"Home", PickerKey::Home}, {"End", PickerKey::End},
+        {"Return", PickerKey::Choose}};
+    // D, then the orange G, then the blocked cyan X.
+    for (const char* name : {"Left", "Home", "Right", "Right", "Right", "Return", "Down", "Right", "Right", "Right",
+                             "Return", "Down", "End", "Left", "Left", "Return", "Up", "Down"}) {
+        model.pickerKey(picker.at(name));
         key(name);
-        const std::string expected = tilesIn(model);
-        EXPECT_TRUE(x->waitFor(window, [&](const Image& i) { return (shown = tilesOn(i)) == expected; }))
-            << "after " << name << " the tiles read\n" << shown << ", not\n" << expected;
+        std::string shown;
+        EXPECT_TRUE(x->waitFor(window, [&](const Image& i) { return (shown = tilesOn(i)) == tilesIn(model); }))
+            << "after " << name << " the tiles read\n" << shown << ", not\n" << tilesIn(model);
     }
     for (int i = 0; i < 8; ++i)
         key("Left");
@@ -313,9 +306,8 @@ TEST_F(Zindle, AWholeSessionWithoutTheMouse)
     ASSERT_TRUE(x->waitFor(window, [&](const Image& i) {
         return part(i, place::rightOfKeyBoxes()) == part(chosen, place::rightOfKeyBoxes());
     })) << "letters and Tab after the end do nothing; Space on Continue brings back the rows, with no cursor";
-    key("Right");   // shows the cursor on the yellow D
-    key("Left");
-    key("Return");   // the yellow C
+    for (const char* name : {"Right", "Left", "Return"})   // the cursor on the yellow D, then C, chosen
+        key(name);
     type("c");
     EXPECT_TRUE(waitForFrame(2)) << "the letter chosen again starts the second game";
     EXPECT_EQ(tilesOn(screen()).find_first_not_of('?'), std::string::npos) << "the rows and the cursor are gone";

@@ -23,51 +23,24 @@ TEST_F(Pickers, OnlyALeftClickReleasedOnTheTileChooses)
 }
 
 // The tile cursor shows at the first arrow on the first row's tile of the
-// yellow letter, stops at the rows' edges, and is there only while the
-// game waits: a click hides it, and so does the start of a game; after
-// Continue it stays hidden until the next arrow. Meanwhile the arrows
-// reach no key press handler.
+// yellow letter and stops at the rows' edges; a click hides it, and so does
+// the start of a game. Without it Space and Enter reach the game.
 TEST_F(Pickers, TheTileCursorLivesOnlyWhileTheGameWaits)
 {
-    const auto cursor = [this] { return window.surface().cursor(); };
-    EXPECT_EQ(cursor(), nullptr);
-    key({}, Qt::Key_Escape);
-    key({}, Qt::Key_Home);
-    EXPECT_EQ(cursor(), nullptr) << "only an arrow shows the cursor";
-    key({}, Qt::Key_Up);
-    EXPECT_EQ(cursor(), window.tile(1, 'S' - 'A'));
-    key({}, Qt::Key_Up);
-    key({}, Qt::Key_End);
-    key({}, Qt::Key_Right);
-    EXPECT_EQ(cursor(), window.tile(1, 'Z' - 'A')) << "the cursor stops at the top right";
-    for (int i = 0; i < 3; ++i)
-        key({}, Qt::Key_Down);
-    key({}, Qt::Key_Home);
-    key({}, Qt::Key_Left);
-    EXPECT_EQ(cursor(), window.tile(3, 0)) << "the cursor stops at the bottom left";
-    key(QStringLiteral(" "), Qt::Key_Space);   // the cyan A, blocked by S
-    EXPECT_EQ(bigLetter(3), QStringLiteral("I"));
-    key({}, Qt::Key_Escape);
-    EXPECT_EQ(cursor(), nullptr);
-
-    key({}, Qt::Key_Right);
+    const auto press = [this](std::initializer_list<Qt::Key> keys) {
+        WindowTest::press(keys);
+        return window.surface().cursor();
+    };
+    EXPECT_EQ(press({Qt::Key_Escape, Qt::Key_Home}), nullptr) << "only an arrow shows the cursor";
+    EXPECT_EQ(press({Qt::Key_Up}), window.tile(1, 'S' - 'A'));
+    EXPECT_EQ(press({Qt::Key_Up, Qt::Key_End, Qt::Key_Right}), window.tile(1, 'Z' - 'A'));
+    EXPECT_EQ(press({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home, Qt::Key_Left}), window.tile(3, 0));
     click(1, 'D');
-    EXPECT_EQ(cursor(), nullptr) << "a click hides the cursor";
-    key({}, Qt::Key_Right);
-    EXPECT_EQ(cursor(), window.tile(1, 'D' - 'A')) << "it starts on the yellow letter chosen";
-    type(QStringLiteral("d"));
-    EXPECT_EQ(cursor(), nullptr) << "the game started";
-    key({}, Qt::Key_Left);
-    EXPECT_EQ(cursor(), nullptr) << "no cursor while the game runs";
-    EXPECT_EQ(game.variables().keycode, 'D') << "an arrow reached the game";
-    for (int tick = 0; tick < 15; ++tick)
-        window.timer().deliver(true);
-    key({}, Qt::Key_Left);
-    key(QStringLiteral(" "), Qt::Key_Space);   // presses Continue
-    EXPECT_FALSE(window.button()->isVisible());
-    EXPECT_EQ(cursor(), nullptr) << "the cursor stays hidden after Continue";
-    key(QStringLiteral("\r"), Qt::Key_Return);
+    EXPECT_EQ(window.surface().cursor(), nullptr) << "a click hides the cursor";
+    EXPECT_EQ(press({Qt::Key_Return}), nullptr);
     EXPECT_EQ(game.variables().keycode, '\r') << "with no cursor Enter reaches the game";
-    key({}, Qt::Key_Down);
-    EXPECT_EQ(cursor(), window.tile(1, 'D' - 'A'));
+    EXPECT_EQ(press({Qt::Key_Right}), window.tile(1, 'D' - 'A')) << "it starts on the yellow letter chosen";
+    type(QStringLiteral("d"));
+    EXPECT_EQ(press({Qt::Key_Left}), nullptr) << "no cursor while the game runs";
+    EXPECT_EQ(game.variables().keycode, 'D') << "an arrow reached the game";
 }

@@ -2,9 +2,10 @@
 // Every shape the window draws lies on whole device pixels at the scale it
 // is shown at (QT_SCALE_FACTOR, or the compositor's): with the captions
 // taken away (Continue's focus mark with them), the window is pixel for
-// pixel what its layout draws, at the start, with the tile cursor on a free
-// and on a blocked tile, after the first hit and at the end, Continue shown. CTest runs it at 1, 1.25, 1.5, 1.75, 2 and 3 on the
-// offscreen platform, and under sway at the same scales.
+// pixel what its layout draws, at the start, with the tile cursor on a
+// blocked and on a free tile, after the first hit and at the end, Continue
+// shown. CTest runs it at 1, 1.25, 1.5, 1.75, 2 and 3 on the offscreen
+// platform, and under sway at the same scales.
 
 #include "qt/laid_out.h"
 #include "qt/picture.h"
@@ -39,11 +40,9 @@ TEST_F(WindowShapes, LieOnWholeDevicePixels)
         EXPECT_EQ(window.devicePixelRatioF(), output) << "drawn at another scale than the output's";
     }
     EXPECT_TRUE(laidOutWithoutCaptions("start"));
-    key({}, Qt::Key_Down);   // shows the cursor on the yellow S
-    key({}, Qt::Key_Down);   // the orange S, blocked
+    press({Qt::Key_Down, Qt::Key_Down});   // the cursor on the orange S, blocked
     EXPECT_TRUE(laidOutWithoutCaptions("cursor-blocked"));
-    key({}, Qt::Key_Home);
-    key({}, Qt::Key_Right);   // the orange B, free
+    press({Qt::Key_Home, Qt::Key_Right});   // the orange B, free
     EXPECT_TRUE(laidOutWithoutCaptions("cursor-free"));
     type(QStringLiteral("s"));
     EXPECT_TRUE(laidOutWithoutCaptions("first-hit"));

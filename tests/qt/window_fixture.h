@@ -33,6 +33,13 @@ protected:
         qt_handleKeyEvent(handle, QEvent::KeyRelease, code, Qt::NoModifier, text, autoRepeat);
     }
 
+    // Keys that type no character (arrows and the like), Enter and Space.
+    void press(std::initializer_list<Qt::Key> keys)
+    {
+        for (Qt::Key k : keys)
+            key(k == Qt::Key_Return ? QStringLiteral("\r") : k == Qt::Key_Space ? QStringLiteral(" ") : QString(), k);
+    }
+
     void type(const QString& text)
     {
         for (QChar c : text)

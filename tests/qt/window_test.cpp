@@ -74,43 +74,22 @@ TEST_F(WindowPicture, AtTheEnd)
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("ended")));
 }
 
-TEST_F(WindowPicture, AfterChoosingDGP)
-{
-    for (const auto& [row, letter] : {std::pair{1, 'D'}, {2, 'G'}, {3, 'P'}})
-        click(window.tile(row, letter - 'A'));
-    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
-    type(QStringLiteral("d"));
-    EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";
-}
-
-// The same three letters chosen with the keyboard alone: arrows, Home,
-// End and Enter. The keys reach no key press handler, and Enter on a
-// blocked tile chooses nothing: with the cursor on the blocked cyan N the
-// window is the reference picture, and with the cursor hidden it is the
-// picture of the same letters clicked.
+// D, G and P chosen with arrows, Home, End and Enter; the keys reach no key
+// press handler, and Space on a blocked tile chooses nothing: with the
+// cursor on the blocked cyan N the window is the reference picture, and
+// with it hidden that of D, G and P chosen with the mouse.
 TEST_F(WindowPicture, ChoosingDGPFromTheKeyboard)
 {
+    using enum Qt::Key;
     type(QStringLiteral("x"));
-    const auto press = [this](Qt::Key code, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            key(code == Qt::Key_Return ? QStringLiteral("\r") : QString(), code);
-    };
-    press(Qt::Key_Left);   // shows the cursor on the yellow S
-    press(Qt::Key_Home);
-    press(Qt::Key_Right, 3);
-    press(Qt::Key_Return);   // D
-    press(Qt::Key_Down);
-    press(Qt::Key_Right, 3);
-    press(Qt::Key_Return);   // the orange G
-    press(Qt::Key_Down);
-    press(Qt::Key_End);
-    press(Qt::Key_Left, 10);
-    press(Qt::Key_Return);   // the cyan P
-    press(Qt::Key_Left, 2);
-    press(Qt::Key_Return);   // the cyan N, blocked by G
+    press({Key_Left, Key_Home, Key_Right, Key_Right, Key_Right, Key_Return});   // D
+    press({Key_Down, Key_Right, Key_Right, Key_Right, Key_Return});             // the orange G
+    press({Key_Down, Key_End, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left,
+           Key_Left, Key_Return});                                               // the cyan P
+    press({Key_Left, Key_Left, Key_Space});                                      // the cyan N, blocked by G
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("cursor-dgp")));
     EXPECT_EQ(game.variables().keycode, 'X') << "a key of the cursor reached the game";
-    press(Qt::Key_Escape);
+    press({Key_Escape});
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
     type(QStringLiteral("d"));
     EXPECT_EQ(score(), QStringLiteral(" 1")) << "D is the letter to hit";
