@@ -14,12 +14,11 @@ namespace zindle::qt {
 
 namespace {
 
-// A label or tile on the window's surface: a label reads as its caption; a
-// tile is a button described by its row, with a press action while it is
-// shown and free, and disabled while blocked.
-class DrawnAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+// Something drawn on the window's surface, with no object or children of
+// its own: a child of the window's interface.
+class SurfaceAccessible : public QAccessibleInterface {
 public:
-    DrawnAccessible(const DrawnLabel& label, FormWindow& window) : label_(label), window_(window) {}
+    explicit SurfaceAccessible(FormWindow& window) : window_(window) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -31,6 +30,18 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    FormWindow& window_;
+};
+
+// A label or tile on the window's surface: a label reads as its caption; a
+// tile is a button described by its row, with a press action while it is
+// shown and free, and disabled while blocked.
+class DrawnAccessible final : public SurfaceAccessible, public QAccessibleActionInterface {
+public:
+    DrawnAccessible(const DrawnLabel& label, FormWindow& window) : SurfaceAccessible(window), label_(label) {}
+
     QRect rect() const override
     {
         return {window_.mapToGlobal(label_.rect().topLeft()), label_.rect().size()};
@@ -82,26 +93,16 @@ public:
 
 private:
     const DrawnLabel& label_;
-    FormWindow& window_;
 };
 
 // The tile cursor: while it is shown, an object on its tile named by what
 // it tells ("D.", "E, blocked."), with the role the keys have, so that a
 // screen reader says its words and nothing else. It has two such objects,
 // one of them the cursor at a time; the other, hidden, is "Tile cursor".
-class CursorAccessible final : public QAccessibleInterface {
+class CursorAccessible final : public SurfaceAccessible {
 public:
-    CursorAccessible(FormWindow& window, int side) : window_(window), side_(side) {}
+    CursorAccessible(FormWindow& window, int side) : SurfaceAccessible(window), side_(side) {}
 
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return window_.windowHandle(); }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override;
 
     QString text(QAccessible::Text t) const override
@@ -129,7 +130,6 @@ public:
 private:
     bool isCursor() const { return window_.surface().cursor() != nullptr && window_.cursorSide() == side_; }
 
-    FormWindow& window_;
     int side_;
 };
 
@@ -187,7 +187,8 @@ private:
     QAccessibleInterface* cursor(int side) const
     {
         if (form().cursorAccessibleId(side) == 0)
-            form().setCursorAccessibleId(side, QAccessible::registerAccessibleInterface(new CursorAccessible(form(), side)));
+            form().setCursorAccessibleId(
+                side, QAccessible::registerAccessibleInterface(new CursorAccessible(form(), side)));
         return QAccessible::accessibleInterface(form().cursorAccessibleId(side));
     }
 

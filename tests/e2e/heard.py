@@ -44,8 +44,7 @@ class Heard:
     def __init__(self, path):
         self.path, self.offset, self.partial = path, 0, ""
         self.messages, self.waiting, self.current = [], [], None
-        self.character = None
-        self.last = 0.0
+        self.character, self.last = None, 0.0
 
     def poll(self):
         try:
@@ -66,11 +65,9 @@ class Heard:
         if not stamp:
             return
         when = time.mktime(time.strptime(stamp.group(1), "%b %d %H:%M:%S %Y")) + int(stamp.group(2)) / 1e6
-        # Just past a full second, speech-dispatcher can stamp the second
-        # before with the new microseconds ("22 : 530" after "22 : 987376").
-        if when < self.last - 0.5:
-            when += 1
-        self.last = when
+        # Just past a full second, speech-dispatcher may stamp the second
+        # before ("22 : 530" after "22 : 987376").
+        self.last = when = when + 1 if when < self.last - 0.5 else when
         what = stamp.group(3)
         if m := CHARACTER.search(what):
             self.character = m.group(1)

@@ -54,10 +54,10 @@ def choose(heard):
     adds the role where the focus moves: at the first arrow and Escape."""
     heard.wait(lambda m: m.fate == "whole" and m.text.startswith("S, T, I"), 40,
                "the three letters were not heard when the window took the focus")
-    walk = (("Left", "S"), ("Home", "A"), ("Right", "B"), ("Right", "C"), ("Right", "D"),
-            ("Return", "D. D, T, I"), ("Down", "D, blocked"), ("Right", "E, blocked"), ("Right", "F, blocked"),
-            ("Right", "G"), ("Return", "G. D, G, I"), ("Down", "G, blocked"), ("Home", "A"),
-            ("Return", "A. D, G, A"), ("Escape", "D, G, A"))
+    walk = (("Left", "S"), ("Home", "A"), ("Right", "B"), ("Right", "C"), ("Right", "D"), ("Return", "D. D, T, I"),
+            ("Down", "D, blocked"), ("Right", "E, blocked"), ("Right", "F, blocked"), ("Right", "G"),
+            ("Return", "G. D, G, I"), ("Down", "G, blocked"), ("Home", "A"), ("Return", "A. D, G, A"),
+            ("Escape", "D, G, A"))
     for name, words in walk:
         start = time.time()
         key(name)

@@ -135,7 +135,6 @@ public:
     bool clickTile(int row, int index) { return host_->clickTile(row, index); }
     bool clickButton() { return host_->clickButton(); }
 
-    // A key for the tile cursor, and where the cursor stands.
     bool pickerKey(form::PickerKey key) { return host_->pickerKey(key); }
     const std::optional<form::TilePlace>& tileCursor() const { return host_->tileCursor(); }
 

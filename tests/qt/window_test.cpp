@@ -84,8 +84,8 @@ TEST_F(WindowPicture, ChoosingDGPFromTheKeyboard)
     type(QStringLiteral("x"));
     press({Key_Left, Key_Home, Key_Right, Key_Right, Key_Right, Key_Return});   // D
     press({Key_Down, Key_Right, Key_Right, Key_Right, Key_Return});             // the orange G
-    press({Key_Down, Key_End, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left, Key_Left,
-           Key_Left, Key_Return});                                               // the cyan P
+    press({Key_Down, Key_Right, Key_Right, Key_Right, Key_Right, Key_Right, Key_Right, Key_Right, Key_Right,
+           Key_Right, Key_Return});                                              // the cyan P
     press({Key_Left, Key_Left, Key_Space});                                      // the cyan N, blocked by G
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("cursor-dgp")));
     EXPECT_EQ(game.variables().keycode, 'X') << "a key of the cursor reached the game";
