@@ -142,13 +142,20 @@ void FormWindow::showTileCursor(bool chosen)
 {
     const std::optional<form::TilePlace>& place = host_->tileCursor();
     const DrawnLabel* under = place ? tile(place->row, place->index) : nullptr;
-    const bool shownOrHidden = (under == nullptr) != (surface_.cursor() == nullptr);
+    const DrawnLabel* before = surface_.cursor();
+    const bool shownOrHidden = (under == nullptr) != (before == nullptr);
     surface_.setCursor(under);
     QString words;
-    if (under != nullptr && chosen)
+    if (under != nullptr && chosen) {
         words = keys_->told();
-    else if (under != nullptr)
-        words = under->text() + (under->isEnabled() ? QStringLiteral(".") : QStringLiteral(", blocked."));
+    } else if (under != nullptr) {
+        // Coming into a row, the row's colour first ("orange D."): Up and
+        // Down say a new thing even where the letter reads the same.
+        const int row = under->entry().group;
+        const bool newRow = before == nullptr || before->entry().group != row;
+        words = (newRow ? slotName(row) + QLatin1Char(' ') : QString()) + under->text() +
+                (under->isEnabled() ? QStringLiteral(".") : QStringLiteral(", blocked."));
+    }
     if (words == cursorWords_)
         return;
     cursorWords_ = words;

@@ -53,8 +53,9 @@ public:
     // tile is shown and free.
     void pressTile(const DrawnLabel& tile);
     // What the tile cursor tells a screen reader while it is shown: the
-    // tile's letter ("D.", "E, blocked."), or after a choice what the keys
-    // tell of it ("D. D, T, I,"); empty while it is hidden.
+    // tile's letter ("D.", "E, blocked.", "orange D, blocked." coming into
+    // a row), or after a choice what the keys tell of it ("D. D, T, I,");
+    // empty while it is hidden.
     QString cursorWords() const { return cursorWords_; }
     // The cursor has two accessible objects, 0 and 1, one of them the
     // cursor at a time (see showTileCursor); their ids, 0 until made.

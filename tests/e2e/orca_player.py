@@ -49,15 +49,16 @@ def spoken_as_article(text):
 
 def choose(heard):
     """D, G and A chosen with the tile cursor, each key once the last was
-    heard: each tile as its letter, alone or "blocked", each choice as the
-    new letter and the three, A as the letter; at Escape the three. Orca 43
-    adds the role where the focus moves: at the first arrow and Escape."""
+    heard: each tile as its letter, alone or "blocked", after its row's
+    colour where the cursor comes into a row; each choice as the new letter
+    and the three, A as the letter; at Escape the three. Orca 43 adds the
+    role where the focus moves: at the first arrow and Escape."""
     heard.wait(lambda m: m.fate == "whole" and m.text.startswith("S, T, I"), 40,
                "the three letters were not heard when the window took the focus")
-    walk = (("Left", "S"), ("Home", "A"), ("Right", "B"), ("Right", "C"), ("Right", "D"), ("Return", "D. D, T, I"),
-            ("Down", "D, blocked"), ("Right", "E, blocked"), ("Right", "F, blocked"), ("Right", "G"),
-            ("Return", "G. D, G, I"), ("Down", "G, blocked"), ("Home", "A"), ("Return", "A. D, G, A"),
-            ("Escape", "D, G, A"))
+    walk = (("Left", "yellow S"), ("Home", "A"), ("Right", "B"), ("Down", "orange B"), ("Up", "yellow B"),
+            ("Right", "C"), ("Right", "D"), ("Return", "D. D, T, I"), ("Down", "orange D, blocked"),
+            ("Right", "E, blocked"), ("Right", "F, blocked"), ("Right", "G"), ("Return", "G. D, G, I"),
+            ("Down", "cyan G, blocked"), ("Home", "A"), ("Return", "A. D, G, A"), ("Escape", "D, G, A"))
     for name, words in walk:
         start = time.time()
         key(name)
