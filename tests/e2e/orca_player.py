@@ -48,11 +48,10 @@ def spoken_as_article(text):
 
 
 def choose(heard):
-    """D, G and A chosen with the tile cursor, each key once the last was
-    heard: each tile as its letter, alone or "blocked", after its row's
-    colour where the cursor comes into a row; each choice as the new letter
-    and the three, A as the letter; at Escape the three. Orca 43 adds the
-    role where the focus moves: at the first arrow and Escape."""
+    """D, G and A chosen with the tile cursor, a key once the last was heard:
+    each tile as its letter, alone or "blocked", after its row's colour where
+    the cursor comes into a row; each choice as the new letter and the three
+    (A the letter); at Escape the three. Orca 43 says the role at Left, Escape."""
     heard.wait(lambda m: m.fate == "whole" and m.text.startswith("S, T, I"), 40,
                "the three letters were not heard when the window took the focus")
     walk = (("Left", "yellow S"), ("Home", "A"), ("Right", "B"), ("Down", "orange B"), ("Up", "yellow B"),

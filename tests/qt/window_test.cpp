@@ -74,10 +74,9 @@ TEST_F(WindowPicture, AtTheEnd)
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("ended")));
 }
 
-// D, G and P chosen with arrows, Home, End and Enter; the keys reach no key
-// press handler, and Space on a blocked tile chooses nothing: with the
-// cursor on the blocked cyan N the window is the reference picture, and
-// with it hidden that of D, G and P chosen with the mouse.
+// D, G and P chosen with arrows, Home and Enter, which reach no key press
+// handler; Space on the blocked cyan N chooses nothing: the reference picture,
+// under a dark scheme too, and with the cursor hidden that of D, G and P clicked.
 TEST_F(WindowPicture, ChoosingDGPFromTheKeyboard)
 {
     using enum Qt::Key;
@@ -88,6 +87,10 @@ TEST_F(WindowPicture, ChoosingDGPFromTheKeyboard)
            Key_Right, Key_Return});                                              // the cyan P
     press({Key_Left, Key_Left, Key_Space});                                      // the cyan N, blocked by G
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("cursor-dgp")));
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));   // a dark colour scheme changes nothing
+    EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("cursor-dgp")));
+    QApplication::setPalette(light);
     EXPECT_EQ(game.variables().keycode, 'X') << "a key of the cursor reached the game";
     press({Key_Escape});
     EXPECT_TRUE(matchesPicture(grab(), QStringLiteral("chosen-dgp")));
