@@ -136,37 +136,25 @@ void DrawnLabel::setFontBold(bool bold)
 }
 
 // The caption stands at the top of the label, left-aligned or centred, its
-// baseline where the layout's face would put it.
+// baseline where the layout's face would put it. Under the tile cursor the
+// ground is black, the border white and a free tile's caption its row's
+// colour.
 void DrawnLabel::paint(QPainter& p) const
 {
-    if (surface_.cursor() == this) {
-        paintUnderCursor(p);
-        return;
-    }
+    const bool underCursor = surface_.cursor() == this;
     const QRect r = rect();
     const DevicePixels device(p);
-    device.fill(r, back_);
+    device.fill(r, underCursor ? QColor(Qt::black) : back_);
     if (style_.border)
-        device.frame(r, Qt::black);
+        device.frame(r, underCursor ? Qt::white : Qt::black);
     const QRect box = style_.border ? r.adjusted(1, 1, -1, -1) : r;
     p.setFont(font_);
     int x = box.left();
     if (style_.align == form::Align::Centre)
         x += (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
-    p.setPen(isEnabled() ? captionColour(entry().textColour, back_, surface_.widget().palette()) : kDisabledText);
-    p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
-}
-
-void DrawnLabel::paintUnderCursor(QPainter& p) const
-{
-    const QRect r = rect();
-    const DevicePixels device(p);
-    device.fill(r, Qt::black);
-    device.frame(r, Qt::white);
-    p.setFont(font_);
-    const QRect box = r.adjusted(1, 1, -1, -1);
-    const int x = box.left() + (box.width() - QFontMetrics(font_).horizontalAdvance(caption_)) / 2;
-    p.setPen(isEnabled() ? toQColor(entry().backColour) : kDisabledText);
+    const QColor free = underCursor ? toQColor(entry().backColour)
+                                    : captionColour(entry().textColour, back_, surface_.widget().palette());
+    p.setPen(isEnabled() ? free : kDisabledText);
     p.drawText(QPoint(x, box.top() + baselineFor(style_, font_)), caption_);
 }
 

@@ -85,8 +85,6 @@ public:
     bool isTile() const { return entry().style == form::StyleId::Tile; }
 
 private:
-    void paintUnderCursor(QPainter& painter) const;
-
     const form::LabelStyle& style_;
     QString caption_;
     QFont font_;

@@ -19,7 +19,8 @@ namespace {
 // names "a11y", and gives each object the path of its accessibility id.
 // Before Qt 6.8 the bridge sends a change of name with the object itself
 // where the new text belongs, which Orca cannot speak ("bad content sent
-// to speak()"), and it has no event for a change of active descendant. Those events go out here as AT-SPI has them, from the
+// to speak()"), and it has no event for a change of active descendant.
+// Those events go out here as AT-SPI has them, from the
 // object's own path over the bridge's connection.
 QDBusConnection accessibilityBus() { return QDBusConnection(QStringLiteral("a11y")); }
 

@@ -38,6 +38,9 @@ void KeysWidget::tell(const QString& words, bool quiet)
         tellNow(QAccessible::queryAccessibleInterface(this));
 }
 
+namespace {
+
+// The tile cursor's key that a key press is, if any.
 std::optional<form::PickerKey> pickerKeyOf(const QKeyEvent& event)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -56,6 +59,8 @@ std::optional<form::PickerKey> pickerKeyOf(const QKeyEvent& event)
     default: return std::nullopt;
     }
 }
+
+}  // namespace
 
 void KeysWidget::keyPressEvent(QKeyEvent* event)
 {

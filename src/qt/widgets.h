@@ -26,7 +26,8 @@ namespace zindle::qt {
 // go first to `onPicker`, which says whether the cursor took them. Each
 // character of any other key press goes to `onText`, which hands it to the
 // key box that holds the keyboard; keys that produce none (Shift, function
-// keys, arrows the cursor did not take) are dropped. It has no area and draws nothing. Since the keyboard stays with
+// keys, arrows the cursor did not take) are dropped. It has no area and
+// draws nothing. Since the keyboard stays with
 // it through a whole game, a screen reader hears no change of focus at a
 // hit, only what the widget tells: the three letters in their order while
 // the game waits, the letter due while it runs.
@@ -52,9 +53,6 @@ private:
     std::function<void(const QString&)> onText_;
     std::function<bool(form::PickerKey)> onPicker_;
 };
-
-// The tile cursor's key that a key press is, if any.
-std::optional<form::PickerKey> pickerKeyOf(const QKeyEvent& event);
 
 // The "Continue" button. It holds the keyboard at the end of a game: Space
 // or Enter presses it, and every other key, letters and Tab included, does
